@@ -3,6 +3,7 @@
 #include "core/pages/end_pages.h"
 #include "core/pages/wizard_window.h"
 #include "core/startup.h"
+#include "results/pages/results_pages.h"
 #include "platform/clock.h"
 #include "platform/process_runner.h"
 #include "platform/qt_message_box.h"
@@ -42,6 +43,7 @@ int OpenWizard(int& argc, char** argv, const forecast::CommandLine& line) {
 
   forecast::pages::PageFactories factories;
   forecast::pages::RegisterEndPages(factories);
+  forecast::pages::RegisterResultsPages(factories);
 
   forecast::platform::QtProcessRunner processes(appFolder);
   forecast::platform::SystemClock clock;

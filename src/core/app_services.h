@@ -5,6 +5,7 @@
 #include "platform/messages.h"
 #include "platform/process_runner.h"
 
+#include <string>
 #include <string_view>
 
 namespace forecast {
@@ -15,6 +16,10 @@ class Navigator {
   virtual ~Navigator() = default;
   // Shows the page registered under the name in place of the current one.
   virtual void ShowPage(std::string_view pageName) = 0;
+  // Shows a form by its own name, past the registry: for the pages that show a
+  // form whose page name the registry holds for another form ("P7_8_4") or not
+  // at all ("p7_26_1").
+  virtual void ShowForm(const std::string& formName) { ShowPage(formName); }
   // Shows the exit page in place of the current one.
   virtual void ShowExitPage() = 0;
   // Unloads the current page with no page after it: the program ends.

@@ -41,6 +41,35 @@ class TextRecord {
   std::vector<std::pair<std::string, std::string>> entries_;
 };
 
+// Regional sums of the period under review and of the period before it, in
+// 32-bit floating point as the report computes them.
+struct ReviewTotals {
+  float previousEmployment = 0, employment = 0;
+  float previousHouseholds = 0, households = 0;
+  float previousPopulation = 0, population = 0;
+  float previousVacantLand = 0, vacantLand = 0;
+  float previousDevelopedLand = 0, developedLand = 0;
+};
+
+// The control values of one forecast-year impedance file, kept as typed.
+// Block value k stands in row k / 4, column k % 4 of its corner of the matrix.
+struct ImpedanceControlValues {
+  std::string average;
+  std::string smallest;
+  std::string largest;
+  std::array<std::string, 16> top;
+  std::array<std::string, 16> bottom;
+};
+
+// What the impedance converter reported about the file it converted, as texts.
+struct ImpedanceCheckValues {
+  std::string smallest;
+  std::string largest;
+  std::string average;
+  std::array<std::array<std::string, 4>, 4> top;     // [row][column]
+  std::array<std::array<std::string, 4>, 4> bottom;  // [row][column]
+};
+
 inline constexpr int kMaxRuns = 100;
 inline constexpr int kMaxPeriods = 10;
 inline constexpr int kMaxCategories = 8;
@@ -66,6 +95,25 @@ struct SessionState {
   std::array<std::array<std::int16_t, kMaxPeriods + 1>, kMaxRuns + 1> forecastYears{};
   int currentPeriodIndex = 0;
 
+  // The review of a run's results: the run chosen, the period captions of
+  // that run and the regional sums that the report pages share.
+  int reviewRunIndex = 0;
+  std::array<std::string, kMaxPeriods + 1> periodLabels;
+  ReviewTotals reviewTotals;
+
+  // Forecast-year impedance files of this session: the count chosen, the
+  // year of file f for run r as impedanceYears[f][r] (0 = none), the file
+  // being checked is currentPeriodIndex.
+  int impedanceFileCount = 0;
+  std::array<std::array<std::int16_t, kMaxRuns + 1>, kMaxPeriods + 1> impedanceYears{};
+  // Set on entering the chain, cleared once the base-year files are backed up.
+  bool impedanceBackupPending = false;
+  std::array<ImpedanceControlValues, 7> enteredImpedanceValues;  // per file 1..6
+  ImpedanceCheckValues impdCheckValues;
+  bool impedanceDiscrepancy = false;
+  // The last answer to "Is your FY-ZANT Impedance data ready": Yes until one is given.
+  bool impedanceDataReady = true;
+
   TextRecord empAtrmodParameters;
   TextRecord resAtrmodParameters;
   TextRecord empalCardParameters;
@@ -77,6 +125,12 @@ struct SessionState {
   inputs::BaseEmploymentTotals baseEmploymentTotals;
   inputs::BaseHouseholdTotals baseHouseholdTotals;
   inputs::BaseLandUseTotals baseLandUseTotals;
+
+  // Location constraints in force, chosen for this session only:
+  // [type 1..4][period 1..10][group 1 Employee, 2 Household].
+  std::array<std::array<std::array<bool, 3>, kMaxPeriods + 1>, 5> constraintSelected{};
+  // How the last constraint dialog was left: 1 Exit, 2 Back, 4 Continue.
+  std::int16_t constraintPageResult = 0;
 
   // The current run's code, or "" when no run is current.
   std::string CurrentRunCode() const {

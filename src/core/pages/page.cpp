@@ -64,7 +64,7 @@ Page::Page(AppServices& app, QString formName, QWidget* parent)
 
   auto* bar = new QWidget(this);
   bar->setObjectName("buttonBar");
-  auto* buttons = new QHBoxLayout(bar);
+  auto* buttons = buttons_ = new QHBoxLayout(bar);
   buttons->setContentsMargins(24, 12, 24, 12);
   buttons->setSpacing(12);
   auto* label = new QLabel(QString::fromStdString(PageLabel(formName_.toStdString())), bar);
@@ -90,6 +90,13 @@ void Page::UseButtons(bool back, bool cont, bool go) {
   back_->setVisible(back);
   continue_->setVisible(cont);
   go_->setVisible(go);
+}
+
+QPushButton* Page::AddPrintButton() {
+  auto* print = MakeButton("Print", QStyle::SP_FileDialogDetailedView, "cmdPrint", this);
+  // After the stretch, before GO, Back and Continue.
+  buttons_->insertWidget(buttons_->indexOf(go_), print);
+  return print;
 }
 
 void Page::DefaultExit() { PressExit(app_, formName_.toStdString()); }

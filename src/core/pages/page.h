@@ -26,6 +26,8 @@ class Page : public QWidget {
   QPushButton* BackButton() const { return back_; }
   QPushButton* ContinueButton() const { return continue_; }
   QPushButton* GoButton() const { return go_; }
+  // A Print button (cmdPrint) in the button bar, left of the others.
+  QPushButton* AddPrintButton();
 
  protected:
   AppServices& app() { return app_; }
@@ -50,6 +52,7 @@ class Page : public QWidget {
   QPushButton* back_ = nullptr;
   QPushButton* continue_ = nullptr;
   QPushButton* go_ = nullptr;
+  QHBoxLayout* buttons_ = nullptr;
 };
 
 // Colours and type the pages share.

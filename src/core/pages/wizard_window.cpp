@@ -30,10 +30,16 @@ void WizardWindow::ShowPage(std::string_view pageName) { ShowForm(FormForPageNam
 void WizardWindow::ShowExitPage() { ShowForm(kExitForm); }
 
 void WizardWindow::ShowForm(const std::string& formName) {
+  if (building_) {
+    pendingForm_ = formName;
+    return;
+  }
   const PageFactory* factory = factories_.Find(formName);
   if (!factory) factory = factories_.Find(kWelcomeForm);
   if (!factory || !app_) return;
+  building_ = true;
   Page* next = (*factory)(*app_);
+  building_ = false;
   // The page whose button asked for this is still running its handler: remove it later.
   if (QWidget* previous = takeCentralWidget()) {
     previous->hide();
@@ -42,6 +48,11 @@ void WizardWindow::ShowForm(const std::string& formName) {
   current_ = next;
   setCentralWidget(next);
   qCInfo(lcPages, "page: %s", qPrintable(next->FormName()));
+  if (!pendingForm_.empty()) {
+    const std::string pending = std::move(pendingForm_);
+    pendingForm_.clear();
+    ShowForm(pending);
+  }
 }
 
 void WizardWindow::EndProgram() {

@@ -39,7 +39,7 @@ class WizardWindow : public QMainWindow, public Navigator {
   void ShowExitPage() override;
   void EndProgram() override;
   // Shows a form by its own name, or the welcome page when there is none.
-  void ShowForm(const std::string& formName);
+  void ShowForm(const std::string& formName) override;
 
   Page* CurrentPage() const { return current_; }
   bool Ended() const { return ended_; }
@@ -49,6 +49,10 @@ class WizardWindow : public QMainWindow, public Navigator {
   AppServices* app_ = nullptr;
   QPointer<Page> current_;
   bool ended_ = false;
+  // A page may ask for another page while it is being built (a report page
+  // that cannot read its data); that page is shown once the first is in place.
+  bool building_ = false;
+  std::string pendingForm_;
 };
 
 // The look of every page.

@@ -1,0 +1,54 @@
+#include "results/pages/change_chart.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace forecast::pages {
+
+ChangeChart::ChangeChart(std::vector<Bar> bars, QWidget* parent) : QWidget(parent), bars_(std::move(bars)) {
+  setObjectName("changeChart");
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+}
+
+QSize ChangeChart::sizeHint() const { return QSize(420, 30 + 26 * static_cast<int>(bars_.size())); }
+QSize ChangeChart::minimumSizeHint() const { return QSize(260, 30 + 22 * static_cast<int>(bars_.size())); }
+
+void ChangeChart::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QFontMetrics metrics = painter.fontMetrics();
+  int labelWidth = 0;
+  for (const Bar& bar : bars_) labelWidth = std::max(labelWidth, metrics.horizontalAdvance(bar.label));
+  labelWidth += 12;
+  double extent = 10;  // at least plus and minus ten per cent
+  for (const Bar& bar : bars_) extent = std::max(extent, std::abs(bar.value));
+  const int rowHeight = std::max(18, (height() - 24) / std::max<int>(1, static_cast<int>(bars_.size())));
+  const int plotLeft = labelWidth;
+  const int plotWidth = std::max(40, width() - labelWidth - 56);
+  const double zeroX = plotLeft + plotWidth / 2.0;
+  const double scale = (plotWidth / 2.0) / extent;
+
+  painter.setPen(QColor("#9aa5b1"));
+  painter.drawLine(QPointF(zeroX, 4), QPointF(zeroX, 8 + rowHeight * static_cast<double>(bars_.size())));
+  for (size_t i = 0; i < bars_.size(); ++i) {
+    const Bar& bar = bars_[i];
+    const double top = 8 + rowHeight * static_cast<double>(i);
+    painter.setPen(QColor("#222"));
+    painter.drawText(QRectF(0, top, labelWidth - 8, rowHeight), Qt::AlignRight | Qt::AlignVCenter, bar.label);
+    const double length = bar.value * scale;
+    const QRectF rect = length >= 0 ? QRectF(zeroX, top + 4, length, rowHeight - 8)
+                                    : QRectF(zeroX + length, top + 4, -length, rowHeight - 8);
+    const QColor fill = bar.flagged ? QColor(192, 0, 0) : (bar.value >= 0 ? QColor("#2b6cb0") : QColor("#7b8794"));
+    painter.fillRect(rect, fill);
+    painter.setPen(bar.flagged ? QColor(192, 0, 0) : QColor("#333"));
+    const QString text = QString::number(bar.value, 'f', 1) + "%";
+    const double textX = length >= 0 ? zeroX + length + 4 : zeroX + length - metrics.horizontalAdvance(text) - 4;
+    painter.drawText(QPointF(textX, top + rowHeight / 2.0 + metrics.ascent() / 2.0 - 1), text);
+  }
+  painter.setPen(QColor("#666"));
+  painter.drawText(QRectF(plotLeft, height() - 16, plotWidth, 14), Qt::AlignCenter, "percentage change");
+}
+
+}  // namespace forecast::pages
