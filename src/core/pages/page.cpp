@@ -119,8 +119,12 @@ QLabel* Page::AddParagraph(const QString& text) {
   return label;
 }
 
+QLabel* NewLinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent) {
+  return new ClickableLabel(text, std::move(onClick), parent);
+}
+
 QLabel* Page::AddLink(const QString& text, std::function<void()> onClick) {
-  auto* label = new ClickableLabel(text, std::move(onClick), this);
+  auto* label = NewLinkLabel(text, std::move(onClick), this);
   label->setAlignment(Qt::AlignCenter);
   content_->addWidget(label);
   return label;

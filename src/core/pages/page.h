@@ -55,6 +55,10 @@ class Page : public QWidget {
   QHBoxLayout* buttons_ = nullptr;
 };
 
+// A link-like label that runs onClick and turns purple once visited; for
+// explanation pages, which are not Pages but carry links too.
+QLabel* NewLinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent);
+
 // Colours and type the pages share.
 namespace look {
 inline constexpr const char* kVisitedLink = "#800080";

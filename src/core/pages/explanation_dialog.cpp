@@ -1,0 +1,81 @@
+#include "core/pages/explanation_dialog.h"
+
+#include "core/page_registry.h"
+#include "core/pages/page.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace forecast::pages {
+
+ExplanationDialog::ExplanationDialog(QWidget* page, const QString& formName, const QString& title)
+    : QDialog(page) {
+  setObjectName(formName);
+  setWindowTitle("VORAN");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setAutoFillBackground(true);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->setSpacing(0);
+
+  auto* help = new QLabel("HELP", this);
+  help->setObjectName("heading");
+  help->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  outer->addWidget(help);
+
+  auto* body = new QWidget(this);
+  body->setObjectName("body");
+  content_ = new QVBoxLayout(body);
+  content_->setContentsMargins(96, 32, 96, 24);
+  content_->setSpacing(16);
+  auto* heading = new QLabel(title, body);
+  heading->setObjectName("title");
+  heading->setAlignment(Qt::AlignCenter);
+  heading->setWordWrap(true);
+  content_->addWidget(heading);
+  outer->addWidget(body, 1);
+
+  auto* bar = new QWidget(this);
+  bar->setObjectName("buttonBar");
+  auto* buttons = new QHBoxLayout(bar);
+  buttons->setContentsMargins(24, 12, 24, 12);
+  auto* label = new QLabel(QString::fromStdString(PageLabel(formName.toStdString())), bar);
+  label->setObjectName("pageLabel");
+  ok_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", bar);
+  ok_->setObjectName("cmdOK");
+  ok_->setMinimumSize(140, 44);
+  buttons->addWidget(label);
+  buttons->addStretch(1);
+  buttons->addWidget(ok_);
+  outer->addWidget(bar);
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QLabel* ExplanationDialog::AddParagraph(const QString& text) {
+  auto* label = new QLabel(text, this);
+  label->setObjectName("paragraph");
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignCenter);
+  content_->addWidget(label);
+  return label;
+}
+
+QLabel* ExplanationDialog::AddLink(const QString& text, std::function<void()> onClick) {
+  auto* label = NewLinkLabel(text, std::move(onClick), this);
+  label->setAlignment(Qt::AlignCenter);
+  content_->addWidget(label);
+  return label;
+}
+
+void ExplanationDialog::AddWidget(QWidget* widget) { content_->addWidget(widget, 0, Qt::AlignHCenter); }
+
+void ExplanationDialog::OpenOverPage() {
+  content_->addStretch(1);
+  if (QWidget* host = parentWidget() ? parentWidget()->window() : nullptr) setGeometry(host->geometry());
+  open();
+}
+
+}  // namespace forecast::pages
