@@ -148,7 +148,7 @@ class ConstraintHelpPage : public Page {
       close();
       return;
     }
-    app().navigator.ShowPage(okShows_);
+    app().navigator.ShowForm(okShows_);
   }
 
   std::string okShows_;
