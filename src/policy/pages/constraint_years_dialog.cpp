@@ -67,7 +67,10 @@ class ConstraintYearsDialog : public ConstraintDialog {
     switch (step) {
       case DialogWalk::Step::Show:
         EditConstraints(app(), entries_[static_cast<size_t>(walk_->Current())],
-                        [this](PageResult result) { Go(walk_->After(result)); });
+                        [this](PageResult result) {
+                          // A grid closed after this choice has gone (the program closing) decides nothing.
+                          if (isVisible()) Go(walk_->After(result));
+                        });
         return;
       case DialogWalk::Step::Finished:
         Finish(PageResult::Continue);
