@@ -46,8 +46,10 @@ bool WriteDramCard(CardContext& context, int year, int period) {
   SessionState& session = context.session;
   const std::string runCode = session.CurrentRunCode();
   const std::string what = "DRAM card for " + std::to_string(year);
-  return WriteCard(context.messages, PerPeriodPath(session.appFolder, files::kDramCard, year, runCode), what,
-                   [&](std::vector<std::string>& lines) {
+  std::string netCommutationRate;
+  std::string rjpeOption;
+  const bool written = WriteCard(context.messages, PerPeriodPath(session.appFolder, files::kDramCard, year, runCode),
+                                 what, [&](std::vector<std::string>& lines) {
     const CardStart start = BeginCard(session, year, period);
     const int employment = start.employment;
     const int households = start.households;
@@ -133,18 +135,22 @@ bool WriteDramCard(CardContext& context, int year, int period) {
 
     const QueryResult commuting = RegionalTable(start.inputs, "REG_COMMUTING", 2, year);
     const platform::Value& netCommutation = ColumnOf(commuting, 0, "F1", "REG_COMMUTING");
-    const platform::Value& rjpeOption = ColumnOf(commuting, 1, "F1", "REG_COMMUTING");
-    lines.push_back(PadLeft(FormatDecimals(netCommutation, 3), 10) + PadLeft(FormatDecimals(rjpeOption, 3), 10));
+    const platform::Value& rjpe = ColumnOf(commuting, 1, "F1", "REG_COMMUTING");
+    lines.push_back(PadLeft(FormatDecimals(netCommutation, 3), 10) + PadLeft(FormatDecimals(rjpe, 3), 10));
+    netCommutationRate = netCommutation.ToText();
+    rjpeOption = rjpe.ToText();
 
     const QueryResult projection = ProjectionRow(start.inputs, runCode, year);
     lines.push_back(PadLeft(ColumnOf(projection, 0, "F2", "Projections_" + runCode).ToText(), 15));
 
     AppendConstraintBlocks(lines, start.inputs, policy::ConstraintGroup::Household, year, code);
-
-    // The models read the commuting values from the card; the session follows them.
-    session.regionSettings.netCommutationRate = netCommutation.ToText();
-    session.regionSettings.rjpeOption = rjpeOption.ToText();
   });
+  // The models read the commuting values from the card; the session follows them.
+  if (written) {
+    session.regionSettings.netCommutationRate = netCommutationRate;
+    session.regionSettings.rjpeOption = rjpeOption;
+  }
+  return written;
 }
 
 }  // namespace forecast::inputs
