@@ -69,7 +69,10 @@ void BinaryWriter::Int32(std::int32_t value) { AppendLittleEndian(bytes_, value)
 void BinaryWriter::UInt32(std::uint32_t value) { AppendLittleEndian(bytes_, value); }
 void BinaryWriter::Double(double value) { AppendLittleEndian(bytes_, value); }
 
-BinaryReader::BinaryReader(const std::string& bytes, std::string fileName) : bytes_(bytes), fileName_(std::move(fileName)) {}
+BinaryReader::BinaryReader(const std::string& bytes, std::string fileName) : BinaryReader(bytes, std::move(fileName), bytes.size()) {}
+
+BinaryReader::BinaryReader(const std::string& bytes, std::string fileName, std::uint64_t fileSize)
+    : bytes_(bytes), fileName_(std::move(fileName)), fileSize_(fileSize) {}
 
 void BinaryReader::Need(std::size_t count) {
   if (bytes_.size() - position_ < count) {
@@ -78,8 +81,8 @@ void BinaryReader::Need(std::size_t count) {
 }
 
 BinaryHeader BinaryReader::Header(BinaryKind expected, std::uint64_t (*payloadBytes)(const BinaryHeader&)) {
-  if (bytes_.size() < kBinaryHeaderSize) {
-    throw ModelInputError(fileName_ + " is too short (" + std::to_string(bytes_.size()) + " bytes) to be a " +
+  if (fileSize_ < kBinaryHeaderSize || bytes_.size() < kBinaryHeaderSize) {
+    throw ModelInputError(fileName_ + " is too short (" + std::to_string(fileSize_) + " bytes) to be a " +
                           BinaryKindDescription(expected) + " file.");
   }
   const std::string tag = bytes_.substr(0, 8);
@@ -118,12 +121,12 @@ BinaryHeader BinaryReader::Header(BinaryKind expected, std::uint64_t (*payloadBy
     throw ModelInputError(fileName_ + " gives an impossible category count.");
   }
   const std::uint64_t expectedSize = kBinaryHeaderSize + payloadBytes(header);
-  if (bytes_.size() < expectedSize) {
-    throw ModelInputError(fileName_ + " is truncated: it holds " + std::to_string(bytes_.size()) + " bytes, its header calls for " +
+  if (fileSize_ < expectedSize) {
+    throw ModelInputError(fileName_ + " is truncated: it holds " + std::to_string(fileSize_) + " bytes, its header calls for " +
                           std::to_string(expectedSize) + ".");
   }
-  if (bytes_.size() > expectedSize) {
-    throw ModelInputError(fileName_ + " is longer (" + std::to_string(bytes_.size()) + " bytes) than its header allows (" +
+  if (fileSize_ > expectedSize) {
+    throw ModelInputError(fileName_ + " is longer (" + std::to_string(fileSize_) + " bytes) than its header allows (" +
                           std::to_string(expectedSize) + ").");
   }
   return header;
@@ -144,6 +147,28 @@ double BinaryReader::Double(const char* what, bool nonNegative) {
     throw ModelInputError(fileName_ + " holds an invalid " + std::string(what) + " value at byte " + std::to_string(position_ - 8) + ".");
   }
   return value;
+}
+
+void BinaryReader::Doubles(double* out, std::size_t count, const char* what, bool nonNegative) {
+  Need(count * 8);
+  std::memcpy(out, bytes_.data() + position_, count * 8);
+  AdoptFileDoubles(out, count, fileName_, position_, what, nonNegative);
+  position_ += count * 8;
+}
+
+void AdoptFileDoubles(double* values, std::size_t count, const std::string& fileName, std::uint64_t firstOffset, const char* what,
+                      bool nonNegative) {
+  if constexpr (std::endian::native == std::endian::big) {
+    for (std::size_t i = 0; i < count; ++i) {
+      char* raw = reinterpret_cast<char*>(values + i);
+      std::reverse(raw, raw + 8);
+    }
+  }
+  for (std::size_t i = 0; i < count; ++i) {
+    if (!std::isfinite(values[i]) || (nonNegative && values[i] < 0)) {
+      throw ModelInputError(fileName + " holds an invalid " + std::string(what) + " value at byte " + std::to_string(firstOffset + i * 8) + ".");
+    }
+  }
 }
 
 }  // namespace forecast::models

@@ -45,6 +45,8 @@ class BinaryWriter {
 class BinaryReader {
  public:
   BinaryReader(const std::string& bytes, std::string fileName);
+  // Only the first bytes of a file of fileSize bytes are at hand; enough to check its header.
+  BinaryReader(const std::string& bytes, std::string fileName, std::uint64_t fileSize);
 
   // Reads and checks the header; payloadBytes gives the size the rest of the
   // file must have for that header.
@@ -52,13 +54,22 @@ class BinaryReader {
   std::int32_t Int32();
   // A finite number; nonNegative also refuses values below zero.
   double Double(const char* what, bool nonNegative);
+  // count numbers at once, checked as Double does; for the large matrices.
+  void Doubles(double* out, std::size_t count, const char* what, bool nonNegative);
   const std::string& FileName() const { return fileName_; }
 
  private:
   void Need(std::size_t count);
   const std::string& bytes_;
   std::string fileName_;
+  std::uint64_t fileSize_;
   std::size_t position_ = 0;
 };
+
+// Puts numbers read straight from a file into this machine's byte order and
+// checks them as BinaryReader::Doubles does; firstOffset is the file position
+// of the first, for the message.
+void AdoptFileDoubles(double* values, std::size_t count, const std::string& fileName, std::uint64_t firstOffset, const char* what,
+                      bool nonNegative);
 
 }  // namespace forecast::models

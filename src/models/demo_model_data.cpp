@@ -89,7 +89,7 @@ ImpedanceMatrix AsExported(const ImpedanceMatrix& matrix, std::vector<std::strin
 void WriteImpedances(const fs::path& data, const DemoRegion& region) {
   ImpedanceMatrix base;
   base.zoneCount = static_cast<int>(region.zones.size());
-  base.values = region.impedance;
+  base.values.assign(region.impedance.begin(), region.impedance.end());
   std::vector<std::string> lines;
   base = AsExported(base, &lines);
   WriteOutputLines(data / "IMPD.TXT", lines);

@@ -71,7 +71,7 @@ EmploymentAllocation AllocateEmployment(const EmploymentInputs& in) {
   request.cardName = names::kEmpalCard;
   request.targets = card.projections;
 
-  std::vector<double> deterrence;
+  MatrixValues deterrence;
   double lastAlpha = std::nan("");
   double lastBeta = std::nan("");
   for (int n = 0; n < ne; ++n) {

@@ -120,7 +120,7 @@ HouseholdAllocation AllocateHouseholds(const HouseholdInputs& in) {
   request.cardName = names::kDramCard;
   for (const ZoneHouseholds& zone : in.households.zones) request.fallbackZoneWeights.push_back(zone.land.residential + zone.land.vacant);
 
-  std::vector<double> deterrence;
+  MatrixValues deterrence;
   double lastAlpha = std::nan("");
   double lastBeta = std::nan("");
   for (int h = 0; h < nh; ++h) {

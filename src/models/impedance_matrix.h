@@ -4,13 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "models/large_block_allocator.h"
+
 namespace forecast::models {
 
 // Zone-to-zone travel impedances (IMPD.BIN): row = from zone, column = to zone,
 // zones in their order 1..n.
 struct ImpedanceMatrix {
   int zoneCount = 0;
-  std::vector<double> values;  // row-major
+  MatrixValues values;  // row-major
 
   double At(int from, int to) const { return values[static_cast<size_t>(from) * static_cast<size_t>(zoneCount) + static_cast<size_t>(to)]; }
 };

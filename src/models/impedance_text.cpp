@@ -23,7 +23,7 @@ std::optional<double> ImpedanceOfLine(const std::string& line) {
 }  // namespace
 
 ImpedanceMatrix ParseImpedanceText(const std::vector<std::string>& lines, const std::string& fileName) {
-  std::vector<double> values;
+  MatrixValues values;
   values.reserve(lines.size());
   for (size_t i = 0; i < lines.size(); ++i) {
     if (TrimBlanks(lines[i]).empty()) continue;

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 #include "models/model_error.h"
@@ -39,14 +37,23 @@ std::optional<fs::path> FindInFolder(const fs::path& folder, const std::string& 
   return found.front();
 }
 
-std::string ReadInputBytes(const fs::path& folder, const std::string& name) {
+InputFile OpenInputFile(const fs::path& folder, const std::string& name) {
   const std::optional<fs::path> file = FindInFolder(folder, name);
   if (!file) throw ModelInputError(name + " is missing in " + folder.string() + ".");
-  std::ifstream in(*file, std::ios::binary);
-  if (!in) throw ModelInputError(name + " cannot be opened.");
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw ModelInputError(name + " cannot be read.");
-  if (bytes.empty()) throw ModelInputError(name + " is empty.");
+  InputFile input;
+  input.stream.open(*file, std::ios::binary | std::ios::ate);
+  const std::streamoff size = input.stream ? static_cast<std::streamoff>(input.stream.tellg()) : -1;
+  if (size < 0) throw ModelInputError(name + " cannot be opened.");
+  if (size == 0) throw ModelInputError(name + " is empty.");
+  input.size = static_cast<std::uint64_t>(size);
+  input.stream.seekg(0);
+  return input;
+}
+
+std::string ReadInputBytes(const fs::path& folder, const std::string& name) {
+  InputFile input = OpenInputFile(folder, name);
+  std::string bytes(input.size, '\0');
+  if (!input.stream.read(bytes.data(), static_cast<std::streamsize>(input.size))) throw ModelInputError(name + " cannot be read.");
   return bytes;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,8 +16,15 @@ namespace forecast::models {
 // exact spelling wins when several match. Nothing when there is none.
 std::optional<std::filesystem::path> FindInFolder(const std::filesystem::path& folder, const std::string& name);
 
-// The bytes of an input file. Throws ModelInputError naming the file when it
-// is missing, empty or unreadable.
+struct InputFile {
+  std::ifstream stream;  // at the start of the file
+  std::uint64_t size = 0;
+};
+// Opens an input file for reading. Throws ModelInputError naming the file when
+// it is missing, empty or cannot be opened.
+InputFile OpenInputFile(const std::filesystem::path& folder, const std::string& name);
+
+// The bytes of an input file; throws as OpenInputFile does, or when it cannot be read.
 std::string ReadInputBytes(const std::filesystem::path& folder, const std::string& name);
 // The lines of an input text file, CR LF or LF endings.
 std::vector<std::string> ReadInputLines(const std::filesystem::path& folder, const std::string& name);

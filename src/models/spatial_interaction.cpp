@@ -14,15 +14,12 @@ ImpedanceTerms::ImpedanceTerms(const ImpedanceMatrix& matrix) : zones_(matrix.zo
   raisedTo_ = std::isfinite(smallest) ? smallest / 2 : 1.0;
   logCost_.resize(cost_.size());
   for (size_t i = 0; i < cost_.size(); ++i) {
-    if (!(cost_[i] > 0)) {
-      cost_[i] = raisedTo_;
-      ++raisedCells_;
-    }
-    logCost_[i] = std::log(cost_[i]);
+    if (!(cost_[i] > 0)) ++raisedCells_;
+    logCost_[i] = std::log(cost_[i] > 0 ? cost_[i] : raisedTo_);
   }
 }
 
-void ImpedanceTerms::Deterrence(double alpha, double beta, std::vector<double>* out) const {
+void ImpedanceTerms::Deterrence(double alpha, double beta, MatrixValues* out) const {
   const size_t n = cost_.size();
   out->resize(n);
   double* f = out->data();
@@ -30,7 +27,7 @@ void ImpedanceTerms::Deterrence(double alpha, double beta, std::vector<double>* 
   const double* lc = logCost_.data();
   double largest = -std::numeric_limits<double>::infinity();
   for (size_t i = 0; i < n; ++i) {
-    f[i] = alpha * lc[i] + beta * c[i];
+    f[i] = alpha * lc[i] + beta * (c[i] > 0 ? c[i] : raisedTo_);
     largest = std::max(largest, f[i]);
   }
   for (size_t i = 0; i < n; ++i) f[i] = std::exp(f[i] - largest);
@@ -49,7 +46,7 @@ std::vector<double> WeightsFromLogs(const std::vector<double>& logWeights) {
   return weights;
 }
 
-InteractionResult SpreadFromOrigins(const std::vector<double>& deterrence, int zones, const std::vector<double>& amountAtOrigin,
+InteractionResult SpreadFromOrigins(const MatrixValues& deterrence, int zones, const std::vector<double>& amountAtOrigin,
                                     const std::vector<double>& destinationWeight) {
   const auto n = static_cast<size_t>(zones);
   InteractionResult result;
@@ -72,7 +69,7 @@ InteractionResult SpreadFromOrigins(const std::vector<double>& deterrence, int z
   return result;
 }
 
-InteractionResult DrawFromOrigins(const std::vector<double>& deterrence, int zones, const std::vector<double>& amountAtDestination,
+InteractionResult DrawFromOrigins(const MatrixValues& deterrence, int zones, const std::vector<double>& amountAtDestination,
                                   const std::vector<double>& originWeight) {
   const auto n = static_cast<size_t>(zones);
   // Each destination's pull over all origins, gathered row by row to read the matrix in order.

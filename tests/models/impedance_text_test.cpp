@@ -11,7 +11,7 @@ TEST(ImpedanceTextTest, ReadsTheTwoColumnsInMatrixOrder) {
   const ImpedanceMatrix matrix = ParseImpedanceText(
       {"         1      4.40", "         2     12.70", "", "3 13", "  4,   5.5"}, "IMPD.TXT");
   EXPECT_EQ(matrix.zoneCount, 2);
-  EXPECT_EQ(matrix.values, (std::vector<double>{4.4, 12.7, 13, 5.5}));
+  EXPECT_EQ(matrix.values, (MatrixValues{4.4, 12.7, 13, 5.5}));
 }
 
 TEST(ImpedanceTextTest, RefusesWhatIsNotAFullMatrix) {
