@@ -85,16 +85,18 @@ std::vector<std::string> DramReport(const DramCard& card, const HouseholdTable& 
               " persons per household (group quarters included).");
 
   report.Heading("Regional households by category");
-  const std::vector<size_t> widths = {14, 14, 14, 14, 14, 14, 6};
-  report.Row({"Category", "Start", "Demand", "Model", "Target", "Forecast", "Met"}, widths);
+  const std::vector<size_t> widths = {14, 14, 14, 14, 14, 14, 14, 6};
+  report.Row({"Category", "Start", "Start demand", "Demand", "Model", "Target", "Forecast", "Met"}, widths);
   for (int h = 0; h < card.householdCategories; ++h) {
     const HouseholdCategoryOutcome& outcome = result.categories[static_cast<size_t>(h)];
     const CategoryBalance& balance = result.allocation.balances[static_cast<size_t>(h)];
-    report.Row({CategoryLabel(card.preamble.householdNames, h), Decimals(outcome.startTotal, 2), Decimals(outcome.demand, 2),
+    report.Row({CategoryLabel(card.preamble.householdNames, h), Decimals(outcome.startTotal, 2), Decimals(outcome.startDemand, 2),
+                Decimals(outcome.demand, 2),
                 Decimals(outcome.modelTotal, 2), Decimals(balance.target, 2), Decimals(balance.achieved, 2), balance.reached ? "yes" : "NO"},
                widths);
   }
-  report.Line("Demand: households the forecast jobs call for; the target splits the regional households in its proportions.");
+  report.Line("Demand: households the jobs call for through the conversion matrix, at the start and at the end of the period.");
+  report.Line("Target: the regional households, shared by the start households of each category grown with its demand.");
   report.Line("Model: the total before scaling to the target.");
 
   ReportConstraints(report, result.allocation, card.constraintCode, card.preamble.householdNames);

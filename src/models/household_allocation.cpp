@@ -97,19 +97,26 @@ HouseholdAllocation AllocateHouseholds(const HouseholdInputs& in) {
       demand[static_cast<size_t>(h)][static_cast<size_t>(z)] = d;
     }
   }
-  double allDemand = 0;
+  std::vector<double> startJobs(static_cast<size_t>(ne), 0.0);
+  for (const ZoneHouseholds& zone : in.households.zones) {
+    for (int n = 0; n < ne; ++n) startJobs[static_cast<size_t>(n)] += zone.jobs[static_cast<size_t>(n)];
+  }
+  std::vector<double> growthWeight;
   for (int h = 0; h < nh; ++h) {
     HouseholdCategoryOutcome outcome;
     outcome.startTotal = in.households.CategoryTotal(h);
     outcome.demand = SumOf(demand[static_cast<size_t>(h)]);
-    allDemand += outcome.demand;
+    for (int n = 0; n < ne; ++n) {
+      outcome.startDemand += card.conversion[static_cast<size_t>(n)][static_cast<size_t>(h)] * startJobs[static_cast<size_t>(n)];
+    }
+    // Without demand at the start there is nothing to measure growth against: the category keeps its share.
+    growthWeight.push_back(outcome.startDemand > 0 ? outcome.startTotal * outcome.demand / outcome.startDemand : outcome.startTotal);
     result.categories.push_back(outcome);
   }
-  if (allDemand <= 0) {
-    result.notes.push_back("The conversion matrix turns the jobs into no household demand; the categories keep their start shares.");
-  }
-  for (HouseholdCategoryOutcome& outcome : result.categories) {
-    const double share = allDemand > 0 ? outcome.demand / allDemand : outcome.startTotal / result.startHouseholds;
+  const double allWeight = SumOf(growthWeight);
+  for (int h = 0; h < nh; ++h) {
+    HouseholdCategoryOutcome& outcome = result.categories[static_cast<size_t>(h)];
+    const double share = allWeight > 0 ? growthWeight[static_cast<size_t>(h)] / allWeight : outcome.startTotal / result.startHouseholds;
     outcome.target = result.targetHouseholds * share;
   }
 

@@ -15,7 +15,8 @@ namespace forecast::models {
 
 struct HouseholdCategoryOutcome {
   double startTotal = 0;
-  double demand = 0;      // households the forecast jobs call for, through the conversion matrix
+  double startDemand = 0;  // households the start's jobs call for, through the conversion matrix
+  double demand = 0;       // households the forecast jobs call for
   double modelTotal = 0;  // the model's total before scaling to the target
   double target = 0;
   double lagHH = 0;       // as used, after clamping to 0..1
@@ -46,8 +47,11 @@ struct HouseholdInputs {
 //   the interaction term sum_j D_j W_i f(c_ij) / sum_k W_k f(c_kj), scaled to
 //   the category's start total, mixed with the start households by LagHH;
 // the regional total follows the projected population at the start's persons
-// per household, split by category in proportion to demand; then the
-// constraints, then population and land (DevelopZones).
+// per household, split by category in proportion to demand: each category's
+// start households grow with its demand (forecast over start), so that a
+// conversion matrix that does not reproduce the start's mix exactly does not
+// jolt the categories; then the constraints, then population and land
+// (DevelopZones).
 HouseholdAllocation AllocateHouseholds(const HouseholdInputs& inputs);
 
 }  // namespace forecast::models

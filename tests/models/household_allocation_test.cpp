@@ -105,19 +105,31 @@ TEST(HouseholdAllocationTest, CarriesPopulationWorkersAndLand) {
   EXPECT_EQ(zones[0].jobs, (std::vector<double>{100}));
 }
 
-TEST(HouseholdAllocationTest, SplitsTheRegionalHouseholdsByDemand) {
+TEST(HouseholdAllocationTest, SplitsTheRegionalHouseholdsByTheGrowthOfTheirDemand) {
+  // Jobs of category 1 call for households of category 1 only, jobs of category 2 for category 2.
   HandRegion region;
   region.card.householdCategories = 2;
+  region.card.employmentCategories = 2;
   region.households.householdCategories = 2;
-  for (ZoneHouseholds& zone : region.households.zones) zone.households = {50, 50};
+  region.households.employmentCategories = 2;
+  const double startJobs[3][2] = {{50, 30}, {0, 0}, {50, 70}};
+  for (int z = 0; z < 3; ++z) {
+    ZoneHouseholds& zone = region.households.zones[static_cast<size_t>(z)];
+    zone.households = {200.0 / 3, 100.0 / 3};
+    zone.jobs = {startJobs[z][0], startJobs[z][1]};
+  }
+  region.employment = {2005, 2, {1, 2, 3}, {100, 0, 0, 0, 50, 50}};
   region.card.coefficients = {{0, std::log(0.5), 0, 0, 0, {0, 0}, 0.5}, {0, std::log(0.5), 0, 0, 0, {0, 0}, 0.5}};
-  region.card.conversion = {{0.25, 0.75}};
+  region.card.conversion = {{1, 0}, {0, 1}};
   region.kFactors = KFactorTable::Ones(KFactorSide::Households, 3, 2);
-  region.card.constraints = {{ConstraintKind::Exact, 2, 2, 100, 40}};
+  region.card.constraints = {{ConstraintKind::Exact, 2, 2, 20, 40}};
   const HouseholdAllocation result = region.Run();
-  EXPECT_NEAR(result.forecast.CategoryTotal(0), 90, 1e-6);
-  EXPECT_NEAR(result.forecast.CategoryTotal(1), 270, 1e-6);
-  EXPECT_DOUBLE_EQ(result.forecast.zones[1].households[1], 100);
+  // Demand grows by 150 / 100 and 50 / 100: the 360 households go 200 * 1.5 : 100 * 0.5.
+  EXPECT_NEAR(result.forecast.CategoryTotal(0), 360.0 * 6 / 7, 1e-6);
+  EXPECT_NEAR(result.forecast.CategoryTotal(1), 360.0 / 7, 1e-6);
+  EXPECT_DOUBLE_EQ(result.forecast.zones[1].households[1], 20);
+  EXPECT_DOUBLE_EQ(result.categories[1].startDemand, 100);
+  EXPECT_DOUBLE_EQ(result.categories[1].demand, 50);
 }
 
 }  // namespace
