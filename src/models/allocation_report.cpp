@@ -18,7 +18,7 @@ void ReportRunHeader(ReportLines& report, const std::string& heading, const Card
               std::to_string(preamble.endYear) + ")");
   report.Line("Zones: " + std::to_string(zones) + "   Employment categories: " + std::to_string(employmentCategories) +
               "   Household categories: " + std::to_string(householdCategories) + "   Constraint code: " + std::to_string(constraintCode));
-  report.Line("Switches as on the card (recorded, not used): " + (switches.empty() ? std::string("none") : switches));
+  report.Line("Switches as on the card (recorded, not used): " + switches);
 }
 
 void ReportConstraints(ReportLines& report, const ConstrainedAllocation& allocation, int constraintCode,

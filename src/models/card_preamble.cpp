@@ -25,6 +25,15 @@ CardPreamble ReadCardPreamble(CardReader& reader, int employmentCategories, int 
   return preamble;
 }
 
+std::string ReadRecordedSwitches(CardLine& header, const std::vector<std::pair<std::string, size_t>>& fields) {
+  std::string text;
+  for (const auto& [name, width] : fields) {
+    const std::string value = header.Text(width);
+    text += (text.empty() ? "" : ", ") + name + " " + (value.empty() ? "(blank)" : value);
+  }
+  return text;
+}
+
 int ReadZoneCount(CardLine& header) {
   const int zones = header.Integer(5, "the zone count");
   if (zones < 1) throw header.Error("the zone count must be at least 1");

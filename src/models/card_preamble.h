@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "models/card_reader.h"
@@ -19,6 +20,10 @@ struct CardPreamble {
 };
 
 CardPreamble ReadCardPreamble(CardReader& reader, int employmentCategories, int householdCategories);
+
+// The header's switches that the programs record but do not use, as
+// "NAME value" pairs: the next fields of the given names and widths.
+std::string ReadRecordedSwitches(CardLine& header, const std::vector<std::pair<std::string, size_t>>& fields);
 
 // The next 5-character header field as a zone count (at least 1).
 int ReadZoneCount(CardLine& header);

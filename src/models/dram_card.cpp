@@ -44,11 +44,11 @@ DramCard ParseDramCard(const std::vector<std::string>& lines, const std::string&
   card.zoneCount = ReadZoneCount(header);
   card.householdCategories = ReadCategoryCount(header, "household");
   card.employmentCategories = ReadCategoryCount(header, "employment");
-  header.Text(5);  // TRIP_GEN
+  const std::string tripGeneration = ReadRecordedSwitches(header, {{"TRIP_GEN", 5}});
   card.constraintCode = header.IntegerOr(5, "the constraint code", 0);
-  const std::string& text = header.FullText();
-  card.switches = TrimBlanks(text.size() > 15 ? text.substr(15, 5) : std::string()) + " " +
-                  TrimBlanks(text.size() > 25 ? text.substr(25) : std::string());
+  card.switches = tripGeneration + ", " +
+                  ReadRecordedSwitches(header, {{"IFKK", 5}, {"IFLAND", 5}, {"KFAC_ATT", 5}, {"IEQSLN", 5}, {"LUIT", 5}, {"ITRHH", 5},
+                                                {"BET4", 7}, {"ILAGV", 4}, {"IEXTV", 4}});
 
   card.preamble = ReadCardPreamble(reader, card.employmentCategories, card.householdCategories);
   const int nh = card.householdCategories;

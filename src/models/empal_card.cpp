@@ -1,7 +1,5 @@
 #include "models/empal_card.h"
 
-#include "models/model_text.h"
-
 namespace forecast::models {
 
 EmpalCard ParseEmpalCard(const std::vector<std::string>& lines, const std::string& fileName) {
@@ -12,7 +10,9 @@ EmpalCard ParseEmpalCard(const std::vector<std::string>& lines, const std::strin
   card.employmentCategories = ReadCategoryCount(header, "employment");
   card.householdCategories = ReadCategoryCount(header, "household");
   card.constraintCode = header.IntegerOr(5, "the constraint code", 0);
-  card.switches = TrimBlanks(header.FullText().size() > 20 ? header.FullText().substr(20) : std::string());
+  card.switches = ReadRecordedSwitches(header, {{"IFKFAC", 5}, {"AKFAC", 5}, {"IEX", 4}, {"NVARX1", 4}, {"NVARX2", 4}, {"NDAT1", 4},
+                                                {"NDAT2", 4}, {"NDAT3", 4}, {"NDAT4", 4}, {"NDAT5", 4}, {"NDAT6", 4}, {"NDAT7", 4},
+                                                {"NDAT8", 4}});
 
   card.preamble = ReadCardPreamble(reader, card.employmentCategories, card.householdCategories);
 

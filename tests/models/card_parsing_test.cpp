@@ -56,6 +56,7 @@ TEST(EmpalCardTest, ReadsEveryFieldOfTheLayout) {
   EXPECT_EQ(card.constraints[1].category, 2);
   EXPECT_DOUBLE_EQ(card.constraints[1].value, 50);
   EXPECT_EQ(card.constraints[1].cardLine, 13);
+  EXPECT_EQ(card.switches, "IFKFAC 1, AKFAC 1, IEX 0, NVARX1 1, NVARX2 1, NDAT1 1, NDAT2 1, NDAT3 0, NDAT4 0, NDAT5 0, NDAT6 0, NDAT7 0, NDAT8 0");
 }
 
 struct BrokenCard {

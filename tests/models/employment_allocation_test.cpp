@@ -55,6 +55,8 @@ TEST(EmploymentAllocationTest, FollowsTheModelByHand) {
       {"interaction only", [](HandRegion&) {}, {1080, 960, 760}},
       // W = (1, 1, 2): row 1 sends 50, 25, 25, row 2 100/7, 200/7, 400/7.
       {"K-factor of zone 3 is 2", [](HandRegion& r) { r.kFactors.factors[2] = 2; }, {900, 750, 1150}},
+      // From zone 2 all three zones are now equally near: row 2 sends a third to each.
+      {"a quicker trip from zone 2 to zone 1", [](HandRegion& r) { r.impedance.values[3] = 1; }, {3800.0 / 3, 2600.0 / 3, 2000.0 / 3}},
       {"land of zone 3 is twice that of the others", [](HandRegion& r) { r.card.coefficients[0].land = 1; }, {900, 750, 1150}},
       // Half the interaction term and half the start jobs: (445, 415, 540) / 7, doubled.
       {"Lambda one half", [](HandRegion& r) { r.card.coefficients[0].lambda = 0.5; }, {890, 830, 1080}},
