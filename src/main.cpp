@@ -3,7 +3,12 @@
 #include "core/pages/end_pages.h"
 #include "core/pages/wizard_window.h"
 #include "core/startup.h"
+#include "impedance/pages/impedance_pages.h"
+#include "policy/pages/constraint_pages.h"
+#include "policy/projections/pages/policy_input_pages.h"
 #include "results/pages/results_pages.h"
+#include "runs/batch_forecast.h"
+#include "runs/pages/run_pages.h"
 #include "platform/clock.h"
 #include "platform/process_runner.h"
 #include "platform/qt_message_box.h"
@@ -43,6 +48,10 @@ int OpenWizard(int& argc, char** argv, const forecast::CommandLine& line) {
 
   forecast::pages::PageFactories factories;
   forecast::pages::RegisterEndPages(factories);
+  forecast::pages::RegisterPolicyInputPages(factories);
+  forecast::pages::RegisterImpedancePages(factories);
+  forecast::pages::RegisterConstraintPages(factories);
+  forecast::pages::RegisterRunPages(factories);
   forecast::pages::RegisterResultsPages(factories);
 
   forecast::platform::QtProcessRunner processes(appFolder);
@@ -55,6 +64,13 @@ int OpenWizard(int& argc, char** argv, const forecast::CommandLine& line) {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
   window.showMaximized();
   return QApplication::exec();
+}
+
+int PrintReport(int& argc, char** argv, const forecast::CommandLine& line) {
+  (void)argc;
+  (void)argv;
+  (void)line;
+  return 2;
 }
 
 }  // namespace
@@ -81,6 +97,14 @@ int main(int argc, char** argv) {
       std::cout << "Demo region written to " << line.appFolder.string() << '\n';
       return 0;
     }
+    case forecast::CommandLine::Action::Batch: {
+      QCoreApplication application(argc, argv);
+      forecast::platform::StderrMessages messages;
+      forecast::platform::QtProcessRunner processes(std::filesystem::absolute(line.appFolder));
+      return forecast::runs::RunBatchForecast(line, std::cout, messages, processes);
+    }
+    case forecast::CommandLine::Action::Report:
+      return PrintReport(argc, argv, line);
     case forecast::CommandLine::Action::OpenWizard:
       break;
   }

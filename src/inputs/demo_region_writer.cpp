@@ -1,6 +1,7 @@
 #include "inputs/demo_region.h"
 
 #include "inputs/region_files.h"
+#include "models/demo_model_data.h"
 #include "platform/database.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
@@ -330,6 +331,8 @@ bool WriteDemoRegion(const std::filesystem::path& appFolder, const DemoRegionOpt
     write(kMapitSwitchFile, {"Map results after the review: True"});
     WriteParameterDatabase(RegionFile(appFolder, kParmDatabaseFile), region);
     WriteInputDatabase(RegionFile(appFolder, kInputDatabaseFile), region);
+    // What the calibration and impedance units leave: base-year model data, residuals, impedances.
+    if (!models::WriteDemoModelData(appFolder, region, error)) return false;
   } catch (const std::exception& e) {
     *error = e.what();
     return false;

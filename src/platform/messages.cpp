@@ -4,12 +4,6 @@
 
 namespace forecast::platform {
 
-void StderrMessages::Show(const std::string& text, const std::string& title) {
-  if (title.empty()) {
-    std::cerr << text << '\n';
-  } else {
-    std::cerr << title << ": " << text << '\n';
-  }
-}
+void StderrMessages::Show(const std::string& text, const std::string& /*title*/) { std::cerr << text << std::endl; }
 
 }  // namespace forecast::platform

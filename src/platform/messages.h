@@ -24,7 +24,7 @@ class RecordingMessages : public MessageSink {
   std::vector<Message> shown;
 };
 
-// Writes messages to standard error, for work without a window.
+// Writes each message's text as a line of standard error, for work without a window.
 class StderrMessages : public MessageSink {
  public:
   void Show(const std::string& text, const std::string& title) override;

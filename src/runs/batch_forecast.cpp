@@ -1,0 +1,132 @@
+#include "runs/batch_forecast.h"
+
+#include "core/startup.h"
+#include "policy/constraint_calendar.h"
+#include "policy/current_run.h"
+#include "results/forecast_loaders.h"
+#include "results/result_database_builder.h"
+#include "results/result_files.h"
+#include "runs/file_check.h"
+#include "runs/forecast_run.h"
+
+#include <chrono>
+#include <cstdio>
+#include <sstream>
+
+namespace forecast::runs {
+
+namespace {
+
+// Nothing to show: the batch walks the steps itself.
+class NoPages : public Navigator {
+ public:
+  void ShowPage(std::string_view) override {}
+  void ShowExitPage() override {}
+  void EndProgram() override {}
+};
+
+class StepClock {
+ public:
+  explicit StepClock(std::ostream& out) : out_(out), start_(Now()), step_(start_) {}
+  void Done(const std::string& what) {
+    const auto now = Now();
+    out_ << what << " (" << Seconds(now - step_) << " s)" << std::endl;
+    step_ = now;
+  }
+  std::string Total() const { return Seconds(Now() - start_); }
+
+ private:
+  using TimePoint = std::chrono::steady_clock::time_point;
+  static TimePoint Now() { return std::chrono::steady_clock::now(); }
+  static std::string Seconds(std::chrono::steady_clock::duration d) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", std::chrono::duration<double>(d).count());
+    return text;
+  }
+  std::ostream& out_;
+  TimePoint start_;
+  TimePoint step_;
+};
+
+// Selects the constraint types as the constraint pages would, by year.
+bool SelectConstraints(SessionState& session, const std::vector<ConstraintChoice>& choices, std::ostream& err) {
+  const policy::ConstraintCalendar calendar = policy::CalendarOf(session.regionSettings);
+  for (const ConstraintChoice& choice : choices) {
+    const auto period = calendar.PeriodOfYear(choice.year);
+    if (!period || calendar.YearOfPeriod(*period) != choice.year) {
+      err << "forecast: " << choice.year << " is not a forecast year of the region." << std::endl;
+      return false;
+    }
+    const size_t group = choice.group == "Employee" ? 1 : 2;
+    session.constraintSelected[static_cast<size_t>(choice.type)][static_cast<size_t>(*period)][group] = true;
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunBatchForecast(const CommandLine& line, std::ostream& out, platform::MessageSink& messages,
+                     platform::ProcessRunner& processes) {
+  StepClock clock(out);
+  SessionState session;
+  const StartupResult started = RunStartup(session, std::filesystem::absolute(line.appFolder));
+  if (!started.ok) {
+    messages.Show(started.error, "VORAN");
+    return kBatchFailed;
+  }
+  clock.Done("start-up: region " + session.regionSettings.regionName);
+
+  if (!line.runCode.empty()) {
+    const int index = policy::FindRun(session, line.runCode);
+    if (index == 0) {
+      messages.Show("There is no run " + line.runCode + " in the run table.", "VORAN");
+      return kBatchBadArguments;
+    }
+    std::string error;
+    if (!policy::MakeRunCurrent(session, index, &error)) {
+      messages.Show(error, "VORAN");
+      return kBatchFailed;
+    }
+  }
+  if (session.currentRunIndex == 0) {
+    messages.Show("No run of the region is the current one; choose one with --run.", "VORAN");
+    return kBatchBadArguments;
+  }
+  std::ostringstream constraintErrors;
+  if (!SelectConstraints(session, line.constraints, constraintErrors)) {
+    messages.Show(constraintErrors.str(), "VORAN");
+    return kBatchBadArguments;
+  }
+
+  NoPages pages;
+  platform::SystemClock today;
+  AppServices app{session, messages, processes, today, pages};
+  if (RunFileCheck(app, {}) != FileCheckOutcome::Done) return kBatchFailed;
+  clock.Done("file check: files gathered, ATRMODT.EXE run for EMP and RES");
+
+  if (!WriteAllCards(app)) return kBatchFailed;
+  clock.Done("cards: EMPAL and DRAM cards of " + std::to_string(RunPeriodCount(session)) + " periods");
+
+  if (!CopySettingsForModels(session)) {
+    messages.Show("The settings cannot be copied into the forecasting folder.", "VORAN");
+    return kBatchFailed;
+  }
+  ForecastProgress progress;
+  progress.periodFinished = [&](int period) {
+    clock.Done("period " + std::to_string(period) + " (" +
+               std::to_string(session.ForecastYear(session.currentRunIndex, period)) +
+               "): EMPALT.EXE, DRAMT.EXE, FCSTCNVT.EXE");
+  };
+  if (RunForecast(app, progress) != ForecastOutcome::Completed) return kBatchFailed;
+
+  if (!results::BuildResultDatabase(session, messages) || !results::LoadEmploymentForecast(session, messages) ||
+      !results::LoadHouseholdForecast(session, messages)) {
+    return kBatchFailed;
+  }
+  clock.Done("results: result database built and loaded");
+  out << "Result database: " << results::ResultDatabasePath(session.appFolder, session.CurrentRunCode()).string() << '\n';
+  out << "Total time: " << clock.Total() << " s" << std::endl;
+  return kBatchSucceeded;
+}
+
+}  // namespace forecast::runs
