@@ -3,6 +3,7 @@
 #include "core/startup.h"
 #include "impedance/converter_statistics.h"
 #include "impedance/pages/impedance_pages.h"
+#include "impedance/pages/page_helpers.h"
 #include "inputs/demo_region.h"
 #include "models/demo_model_data.h"
 #include "platform/process_runner.h"
@@ -200,7 +201,7 @@ TEST_F(ImpedancePagesTest, NoNewFilesGoStraightToTheConstraints) {
   app.session.previousPageName = "P7_26_1";
   window->ShowForm("p7_13");
   EXPECT_TRUE(Find<QRadioButton>("optAdd1")->isChecked());
-  EXPECT_TRUE(Find<QLabel>("lblYear")->text().contains("2000"));
+  EXPECT_TRUE(FindControlLabel(window->CurrentPage(), "lblYear")->text().contains("2000"));
   Click("cmdContinue");
   EXPECT_EQ(Form(), "P7_5");
   EXPECT_EQ(app.session.previousPageName, "P7_13");
@@ -251,7 +252,7 @@ TEST_F(ImpedancePagesTest, AMissingFileIsReportedAndAnEmptyOneNeedsTroubleshooti
   std::ofstream(region.Path() / "DATA" / "IMPD35.TXT").close();
   Click("cmdGO");
   ASSERT_EQ(Form(), "P7_22_1");
-  EXPECT_TRUE(Find<QLabel>("lblYear1")->text().contains("IMPD35.txt"));
+  EXPECT_TRUE(FindControlLabel(window->CurrentPage(), "lblYear1")->text().contains("IMPD35.txt"));
   Click("cmdOK");
   EXPECT_EQ(Form(), "P7_21");
 }

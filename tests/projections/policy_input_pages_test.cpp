@@ -2,6 +2,7 @@
 #include "core/pages/wizard_window.h"
 #include "core/startup.h"
 #include "impedance/pages/impedance_pages.h"
+#include "impedance/pages/page_helpers.h"
 #include "policy/projections/pages/policy_input_pages.h"
 #include "support/fakes.h"
 #include "support/region_fixture.h"
@@ -132,7 +133,7 @@ TEST_F(PolicyInputPagesTest, TheQuestionLeadsToTheProjectionsOrToTheImpedances) 
 TEST_F(PolicyInputPagesTest, IntroductionPagesNameTheRunAndOpenTheirHelp) {
   window->ShowPage("P7_2");
   window->show();
-  auto* link = window->CurrentPage()->findChild<QLabel*>("lblFcst");
+  auto* link = FindControlLabel(window->CurrentPage(), "lblFcst");
   QTest::mouseClick(link, Qt::LeftButton);
   auto* help = window->CurrentPage()->findChild<QDialog*>("P7_2_1");
   ASSERT_NE(help, nullptr);
@@ -141,7 +142,7 @@ TEST_F(PolicyInputPagesTest, IntroductionPagesNameTheRunAndOpenTheirHelp) {
   EXPECT_EQ(Form(), "p7_2");
   Click("cmdContinue");
   EXPECT_EQ(Form(), "p7_2a");
-  EXPECT_TRUE(window->CurrentPage()->findChild<QLabel*>("lblPolicy")->text().contains("BL"));
+  EXPECT_TRUE(FindControlLabel(window->CurrentPage(), "lblPolicy")->text().contains("BL"));
   Click("cmdContinue");
   EXPECT_EQ(Form(), "p7_26_1");
 }

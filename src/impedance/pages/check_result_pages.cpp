@@ -23,7 +23,7 @@ class CheckReportPage : public Page {
     Content()->addStretch(1);
     AddTitle("Impedance Report");
     AddParagraph(WithValue("This report is generated from your ", CurrentFileCaption(session()), " file:"))
-        ->setObjectName("lblYear");
+        ->setProperty("control", "lblYear");
     const auto report =
         impedance::CheckReport(impedance::StoredControlValues(session()), session().impdCheckValues);
     Content()->addWidget(new ImpedanceReportView(report, this), 0, Qt::AlignHCenter);
@@ -48,7 +48,7 @@ class MismatchPage : public Page {
     AddParagraph(WithValue("The data found in your ", CurrentFileCaption(session()),
                            " file does not match your Forecast Year ZANT input data. See agency transportation "
                            "staff."))
-        ->setObjectName("lblYear");
+        ->setProperty("control", "lblYear");
     Content()->addStretch(2);
     UseButtons(true, false);
     connect(BackButton(), &QPushButton::clicked, this, [this] { this->app().navigator.ShowPage("P7_19"); });
@@ -64,9 +64,9 @@ class MatchPage : public Page {
     Content()->addStretch(1);
     AddTitle("Congratulations!");
     AddParagraph(WithValue("The data in your ", file, " file matches your Forecast Year-ZANT impedance inputs."))
-        ->setObjectName("lblYear0");
+        ->setProperty("control", "lblYear0");
     AddParagraph(WithValue("Your ", file, " file has been converted and exported for use by VORAN."))
-        ->setObjectName("lblYear1");
+        ->setProperty("control", "lblYear1");
     Content()->addStretch(2);
     UseButtons(true, true);
     connect(ContinueButton(), &QPushButton::clicked, this, [this] {

@@ -40,7 +40,7 @@ class ControlValuesPage : public Page {
     const ImpedanceControlValues stored = impedance::StoredControlValues(session());
     auto* year = AddParagraph(WithValue("Please enter the following values for your impedance file dated ",
                                         QString::number(impedance::CurrentImpedanceYear(session()))));
-    year->setObjectName("lblYear");
+    year->setProperty("control", "lblYear");
 
     auto* values = new QWidget(this);
     auto* valueGrid = new QGridLayout(values);
@@ -49,7 +49,9 @@ class ControlValuesPage : public Page {
         std::pair{"Smallest Zone-to-Zone Travel Impedance ", &stored.smallest},
         std::pair{"Largest Zone-to-Zone Travel Impedance ", &stored.largest}};
     for (size_t i = 0; i < single.size(); ++i) {
-      valueGrid->addWidget(Caption(values, single[i].first), static_cast<int>(i), 0, Qt::AlignRight);
+      auto* caption = Caption(values, single[i].first);
+      caption->setWordWrap(false);
+      valueGrid->addWidget(caption, static_cast<int>(i), 0, Qt::AlignRight);
       boxes_[i] = ValueBox(values, QString("txtImp%1").arg(i), *single[i].second, 140);
       valueGrid->addWidget(boxes_[i], static_cast<int>(i), 1);
     }
@@ -123,7 +125,7 @@ class EntryReportPage : public Page {
     AddTitle("Impedance Report");
     AddParagraph(WithValue("This report shows your FY-ZANT data inputs for ",
                            QString::number(impedance::CurrentImpedanceYear(session()))))
-        ->setObjectName("lblYear");
+        ->setProperty("control", "lblYear");
     AddParagraph("Please print this for future reference.");
     Content()->addWidget(new ImpedanceReportView(impedance::EntryReport(impedance::StoredControlValues(session())), this),
                          0, Qt::AlignHCenter);

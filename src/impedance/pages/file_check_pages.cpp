@@ -24,7 +24,7 @@ class FileLookPage : public Page {
     AddTitle("Impedance File Check");
     AddParagraph(WithValue("Press GO if you are ready to have FY-ZANT look for your ", CurrentFileCaption(session()),
                            " file: "))
-        ->setObjectName("lblYear");
+        ->setProperty("control", "lblYear");
     Content()->addStretch(2);
     UseButtons(false, false, true);
     connect(GoButton(), &QPushButton::clicked, this, [this] { Go(); });
@@ -57,7 +57,7 @@ class FileNotFoundPage : public Page {
     AddTitle("ERROR!");
     AddParagraph(WithValue("I'm Sorry, but Forecast Year ZANT is unable to locate your ",
                            QString::number(impedance::CurrentImpedanceYear(session())), " file."))
-        ->setObjectName("lblYear");
+        ->setProperty("control", "lblYear");
     auto* troubleshoot = new QPushButton("TROUBLESHOOT", this);
     troubleshoot->setObjectName("cmdTroubleshoot");
     troubleshoot->setMinimumSize(200, 44);
@@ -76,10 +76,10 @@ class TroubleshootingPage : public Page {
     const QString file = CurrentFileCaption(session());
     Content()->addStretch(1);
     AddTitle("Impedance File Troubleshooting");
-    AddParagraph(WithValue("1. Is your ", file, " in text (.TXT) or ASCII (.ASC) format?"))->setObjectName("lblYear0");
+    AddParagraph(WithValue("1. Is your ", file, " in text (.TXT) or ASCII (.ASC) format?"))->setProperty("control", "lblYear0");
     AddParagraph(WithValue("2. Is your ", file, " file located in the VORAN DATA subdirectory?"))
-        ->setObjectName("lblYear1");
-    AddParagraph(WithValue("3. Have you spelled ", file, " correctly?"))->setObjectName("lblYear2");
+        ->setProperty("control", "lblYear1");
+    AddParagraph(WithValue("3. Have you spelled ", file, " correctly?"))->setProperty("control", "lblYear2");
     Content()->addSpacing(16);
     AddParagraph(" Please minimize this screen to check your IMPD file.");
     AddParagraph(" When you return, select Continue to retry your Impedance File Check.");
@@ -98,7 +98,7 @@ class ConversionPage : public Page {
     SetPageHeading(this, kImpedanceHeading);
     Content()->addStretch(1);
     AddTitle("Impedance File Check");
-    AddParagraph(WithValue("Your IMPD file ", CurrentFileCaption(session()), " has been found."))->setObjectName("lblYear");
+    AddParagraph(WithValue("Your IMPD file ", CurrentFileCaption(session()), " has been found."))->setProperty("control", "lblYear");
     AddParagraph("Press GO to view your Forecast Year ZANT Impedance Report.");
     Content()->addStretch(2);
     UseButtons(true, false, true);

@@ -28,7 +28,7 @@ const QColor kAccent(0x1f, 0x3a, 0x5f);
 }  // namespace
 
 ImpedanceFileFigure::ImpedanceFileFigure(QWidget* parent) : QWidget(parent) {
-  setMinimumSize(sizeHint());
+  setFixedSize(sizeHint());
   setObjectName("impedanceFileFigure");
 }
 
@@ -70,7 +70,7 @@ void ImpedanceFileFigure::paintEvent(QPaintEvent*) {
 }
 
 MatrixFigure::MatrixFigure(Corner corner, QWidget* parent) : QWidget(parent), corner_(corner) {
-  setMinimumSize(sizeHint());
+  setFixedSize(sizeHint());
   setObjectName(corner == Corner::TopLeft ? "topCornerFigure"
                 : corner == Corner::BottomRight ? "bottomCornerFigure"
                                                 : "readingOrderFigure");

@@ -10,7 +10,7 @@ namespace forecast::pages {
 namespace {
 
 constexpr int kCellWidth = 92;
-constexpr int kCellHeight = 30;
+constexpr int kCellHeight = 28;
 
 QString ColourFor(bool differs) { return differs ? QString("color: %1;").arg(kDifferingValue) : QString(); }
 
@@ -70,7 +70,7 @@ QListWidget* ImpedanceReportView::AddBlockList(const char* name, const std::arra
   list->setFocusPolicy(Qt::NoFocus);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list->setFixedSize(4 * kCellWidth + 8, 4 * kCellHeight + 8);
+  list->setFixedSize(4 * kCellWidth + 4, 4 * kCellHeight + 4);
   for (const std::string& entry : entries) list->addItem(QString::fromStdString(entry));
   list->setStyleSheet(ColourFor(differs));
   return list;

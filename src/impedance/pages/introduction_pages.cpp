@@ -22,8 +22,8 @@ class NewImpedanceQuestionPage : public Page {
         QString::fromStdString(session().regionSettings.currentDataYear),
         ". QEST provides your agency with an opportunity to add impedance files that will reflect your region’s "
         "zone-to-zone interactions for future time periods."));
-    year->setObjectName("lblYear");
-    AddLink("impedance files", [this] { OpenImpedanceExplanation(this, "P7_13a"); })->setObjectName("lblPolicies");
+    year->setProperty("control", "lblYear");
+    AddLink("impedance files", [this] { OpenImpedanceExplanation(this, "P7_13a"); })->setProperty("control", "lblPolicies");
     AddParagraph("Do you wish to add a travel impedance file(s) for any future time period(s)?  ");
     choice_ = AddYesNoChoice(this, Content(), false);
     Content()->addStretch(2);

@@ -66,6 +66,7 @@ void EnterMovesToNextBox(QLineEdit* box) { box->installEventFilter(new EnterFilt
 
 YesNoChoice AddYesNoChoice(Page* page, QVBoxLayout* content, bool yesSelected) {
   auto* row = new QWidget(page);
+  row->setStyleSheet("QRadioButton { font-size: 13pt; }");
   auto* layout = new QHBoxLayout(row);
   layout->addStretch(1);
   YesNoChoice choice;
@@ -87,6 +88,13 @@ YesNoChoice AddYesNoChoice(Page* page, QVBoxLayout* content, bool yesSelected) {
 
 QString WithValue(const QString& before, const QString& value, const QString& after) {
   return before.toHtmlEscaped() + "<b>" + value.toHtmlEscaped() + "</b>" + after.toHtmlEscaped();
+}
+
+QLabel* FindControlLabel(QWidget* page, const QString& control) {
+  for (QLabel* label : page->findChildren<QLabel*>()) {
+    if (label->property("control").toString() == control) return label;
+  }
+  return nullptr;
 }
 
 QString CurrentFileCaption(const SessionState& session) {

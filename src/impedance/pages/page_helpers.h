@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -33,6 +34,11 @@ YesNoChoice AddYesNoChoice(Page* page, QVBoxLayout* content, bool yesSelected);
 
 // A paragraph with a value set in its gap, for example the year of a file.
 QString WithValue(const QString& before, const QString& value, const QString& after = QString());
+
+// Labels made by AddTitle, AddParagraph and AddLink keep their object name,
+// which gives them their look; their form's control name (lblYear, lblFcst...)
+// is the property "control". Finds such a label on a page.
+QLabel* FindControlLabel(QWidget* page, const QString& control);
 
 // The name of the user's file being checked, as the pages show it: IMPD15.txt.
 QString CurrentFileCaption(const SessionState& session);

@@ -22,11 +22,11 @@ class PreparationPage : public Page {
     AddParagraph(
         "Preparation of future zone-to-zone travel times, costs or composite impedances are done with the same steps "
         "provided by VORAN in an earlier ZANT section. ");
-    AddLink("impedances", [this] { OpenImpedanceExplanation(this, "P7_17_1"); })->setObjectName("lblImped");
+    AddLink("impedances", [this] { OpenImpedanceExplanation(this, "P7_17_1"); })->setProperty("control", "lblImped");
     AddParagraph("The link below will provide you with these steps for inputting future year impedances.");
     AddLink("Steps for Preparation of Zone-to-Zone Travel Impedances", [this] {
       OpenImpedanceExplanation(this, "P7_17_2");
-    })->setObjectName("lblSteps");
+    })->setProperty("control", "lblSteps");
     Content()->addStretch(2);
     UseButtons(true, true);
     connect(ContinueButton(), &QPushButton::clicked, this, [this] { this->app().navigator.ShowPage("P7_30"); });
@@ -51,7 +51,7 @@ class InputValuesPage : public Page {
         std::tuple{"lblBottom", "Bottom 4x4 of Impedance Values", "P7_30_1e"}};
     for (const auto& [name, text, form] : links) {
       const std::string explanation = form;
-      AddLink(text, [this, explanation] { OpenImpedanceExplanation(this, explanation); })->setObjectName(name);
+      AddLink(text, [this, explanation] { OpenImpedanceExplanation(this, explanation); })->setProperty("control", name);
     }
     Content()->addStretch(2);
     UseButtons(true, true);

@@ -95,7 +95,7 @@ class ImpedanceFileNamesPage : public Page {
     const int count = session().impedanceFileCount;
     AddParagraph(WithValue("You have chosen use ", QString::number(count),
                            " additional impedance files for the following years:"))
-        ->setObjectName("lblZANT");
+        ->setProperty("control", "lblZANT");
     QString years;
     auto* list = new QListWidget(this);
     list->setObjectName("List1");
@@ -105,7 +105,7 @@ class ImpedanceFileNamesPage : public Page {
       list->addItem(QString::fromStdString(impedance::UserImpedanceFileName(year)));
     }
     auto* yearsLabel = AddParagraph(years);
-    yearsLabel->setObjectName("lblFcstPds");
+    yearsLabel->setProperty("control", "lblFcstPds");
     yearsLabel->setStyleSheet("font-weight: 600;");
     AddParagraph(
         "Before you continue you must place the respective impedance files in the VORAN\\Data subdirectory with the "

@@ -37,8 +37,8 @@ void OpenForecastingHelp(QWidget* over) {
                       "Model forecasting is the spatial allocation of employment and households to regional zones.  "
                       "Spatial location is based on the set of attractiveness variables calibrated in BRAK.  There are "
                       "two distinct QEST forecasting sections: ");
-  dialog->AddLink("Baseline Forecasting", [dialog] { OpenBaselineHelp(dialog); })->setObjectName("lblBaseline");
-  dialog->AddLink("Policy Forecasting", [dialog] { OpenPolicyHelp(dialog); })->setObjectName("lblPolicies");
+  dialog->AddLink("Baseline Forecasting", [dialog] { OpenBaselineHelp(dialog); })->setProperty("control", "lblBaseline");
+  dialog->AddLink("Policy Forecasting", [dialog] { OpenPolicyHelp(dialog); })->setProperty("control", "lblPolicies");
   dialog->OpenOverPage();
 }
 
@@ -60,9 +60,9 @@ class ForecastingIntroductionPage : public Page {
         "In this unit we will begin forecasting the future spatial distribution of employment and households for "
         "your region.");
     AddParagraph("The main components in this unit include:");
-    AddLink("Forecast Year Travel Impedance", [this] { OpenImpedanceHelp(this); })->setObjectName("lblZANT2");
+    AddLink("Forecast Year Travel Impedance", [this] { OpenImpedanceHelp(this); })->setProperty("control", "lblZANT2");
     AddParagraph("File Check");
-    AddLink("Employment and Household Forecasting", [this] { OpenForecastingHelp(this); })->setObjectName("lblFcst");
+    AddLink("Employment and Household Forecasting", [this] { OpenForecastingHelp(this); })->setProperty("control", "lblFcst");
     AddParagraph("Analysis of Forecast Spatial Patterns");
     Content()->addStretch(2);
     UseButtons(true, true);
@@ -75,7 +75,7 @@ class CurrentRunPage : public Page {
  public:
   explicit CurrentRunPage(AppServices& app) : Page(app, "p7_2a") {
     Content()->addStretch(1);
-    AddTitle(WithValue("Forecasting: ", QString::fromStdString(session().CurrentRunCode())))->setObjectName("lblPolicy");
+    AddTitle(WithValue("Forecasting: ", QString::fromStdString(session().CurrentRunCode())))->setProperty("control", "lblPolicy");
     AddParagraph("With your region's data in place, VORAN will begin forecasting future employee and household location.");
     AddParagraph("VORAN uses BL as an abbreviation for your Baseline Forecast.");
     Content()->addStretch(2);

@@ -31,7 +31,7 @@ class ProjectionsPage : public Page {
     Content()->addStretch(1);
     AddParagraph(WithValue("Enter your new Employment/ Population Projection values for:",
                            " " + QString::fromStdString(session().CurrentRunCode())))
-        ->setObjectName("lblPolicy");
+        ->setProperty("control", "lblPolicy");
     AddParagraph("Please manually update changes in your employment categories to the Total Employment column.");
     Content()->addWidget(BuildGrid(), 0, Qt::AlignHCenter);
     Content()->addStretch(2);
