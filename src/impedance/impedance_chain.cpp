@@ -13,9 +13,11 @@ void StartImpedanceChain(SessionState& session) {
 
 bool FileConvertedImpedance(const SessionState& session) {
   const auto converted = WorkingImpedanceBinary(session.appFolder);
+  const int year = CurrentImpedanceYear(session);
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(converted, ec)) return true;
-  for (const auto& target : FiledImpedanceFiles(session.appFolder, CurrentImpedanceYear(session), session.CurrentRunCode())) {
+  // Without a year there is no name to file under.
+  if (year == 0 || !std::filesystem::is_regular_file(converted, ec)) return true;
+  for (const auto& target : FiledImpedanceFiles(session.appFolder, year, session.CurrentRunCode())) {
     std::filesystem::create_directories(target.parent_path(), ec);
     if (!platform::CopyFileReplacing(converted, target)) return false;
   }

@@ -12,7 +12,7 @@ void StartImpedanceChain(SessionState& session);
 
 // Files the converted DATA\IMPD.BIN of the current year for the current run,
 // in DATA and in the model programs' working folder. Nothing is filed when
-// there is no converted file. False, after which kFilingFailedMessage is
+// there is no converted file or no year. False, after which kFilingFailedMessage is
 // shown, when a copy fails.
 bool FileConvertedImpedance(const SessionState& session);
 

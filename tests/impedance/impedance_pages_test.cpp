@@ -8,6 +8,7 @@
 #include "models/demo_model_data.h"
 #include "platform/process_runner.h"
 #include "platform/text_file.h"
+#include "printing/page_printer.h"
 #include "support/fakes.h"
 #include "support/region_fixture.h"
 
@@ -265,6 +266,53 @@ TEST_F(ImpedancePagesTest, NotReadyShowsThePreparationStepsOverThePage) {
   EXPECT_NE(window->CurrentPage()->findChild<QDialog*>("P7_17_2"), nullptr);
   window->ShowPage("P7_18_1");
   EXPECT_TRUE(Find<QRadioButton>("optAdd1")->isChecked());
+}
+
+TEST_F(ImpedancePagesTest, NoFilesChosenLeadOnToTheConstraints) {
+  window->ShowPage("P7_15");
+  Type("txtFileNum", "0");
+  Click("cmdContinue");
+  ASSERT_EQ(Form(), "p7_16");
+  Click("cmdContinue");
+  EXPECT_EQ(Form(), "P7_5");
+}
+
+TEST_F(ImpedancePagesTest, PagesOffTheChainStillLeadSomewhere) {
+  struct Case {
+    const char* page;
+    const char* button;
+    QString shows;
+  };
+  for (const Case& c : {Case{"P7_22", "cmdContinue", "P7_21"}, Case{"P7_22", "cmdTroubleshoot", "P7_22_1"},
+                        Case{"P7_27", "cmdBack", "P7_24"}, Case{"P7_27", "cmdExit", "P7_e"}}) {
+    window->ShowPage(c.page);
+    Click(c.button);
+    EXPECT_EQ(Form(), c.shows) << c.page << " " << c.button;
+  }
+}
+
+class RecordingPrinter : public printing::PagePrinter {
+ public:
+  void PrintReportPage(QWidget* page) override { reports.push_back(page->objectName()); }
+  void PrintHelpPage(QWidget* page) override { help.push_back(page->objectName()); }
+  QStringList reports, help;
+};
+
+TEST_F(ImpedancePagesTest, ReportsPrintWithPageSetupAndExplanationsAtOnce) {
+  RecordingPrinter printer;
+  printing::SetActivePagePrinter(&printer);
+  app.session.currentPeriodIndex = 1;
+  window->ShowPage("P7_24");
+  Click("cmdPrint");
+  window->ShowPage("P7_30");
+  QCoreApplication::processEvents();
+  QTest::mouseClick(FindControlLabel(window->CurrentPage(), "lblTop"), Qt::LeftButton);
+  auto* explanation = window->CurrentPage()->findChild<QDialog*>("P7_30_1d");
+  ASSERT_NE(explanation, nullptr);
+  QTest::mouseClick(explanation->findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+  printing::SetActivePagePrinter(nullptr);
+  EXPECT_EQ(printer.reports, QStringList{"P7_24"});
+  EXPECT_EQ(printer.help, QStringList{"P7_30_1d"});
 }
 
 }  // namespace

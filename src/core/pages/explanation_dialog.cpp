@@ -40,7 +40,8 @@ ExplanationDialog::ExplanationDialog(QWidget* page, const QString& formName, con
 
   auto* bar = new QWidget(this);
   bar->setObjectName("buttonBar");
-  auto* buttons = new QHBoxLayout(bar);
+  buttons_ = new QHBoxLayout(bar);
+  auto* buttons = buttons_;
   buttons->setContentsMargins(24, 12, 24, 12);
   auto* label = new QLabel(QString::fromStdString(PageLabel(formName.toStdString())), bar);
   label->setObjectName("pageLabel");
@@ -52,6 +53,14 @@ ExplanationDialog::ExplanationDialog(QWidget* page, const QString& formName, con
   buttons->addWidget(ok_);
   outer->addWidget(bar);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QPushButton* ExplanationDialog::AddPrintButton() {
+  auto* print = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogDetailedView), "Print", this);
+  print->setObjectName("cmdPrint");
+  print->setMinimumSize(140, 44);
+  buttons_->insertWidget(buttons_->indexOf(ok_), print);
+  return print;
 }
 
 QLabel* ExplanationDialog::AddParagraph(const QString& text) {

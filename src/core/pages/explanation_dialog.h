@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -23,6 +24,8 @@ class ExplanationDialog : public QDialog {
   QLabel* AddLink(const QString& text, std::function<void()> onClick);
   void AddWidget(QWidget* widget);
   QPushButton* OkButton() const { return ok_; }
+  // A Print button (cmdPrint) left of OK, for the explanations that can be printed.
+  QPushButton* AddPrintButton();
 
   // Shows the dialog over the whole window of the page, without blocking;
   // the dialog deletes itself when closed.
@@ -31,6 +34,7 @@ class ExplanationDialog : public QDialog {
  private:
   QVBoxLayout* content_ = nullptr;
   QPushButton* ok_ = nullptr;
+  QHBoxLayout* buttons_ = nullptr;
 };
 
 }  // namespace forecast::pages

@@ -30,6 +30,7 @@ class CheckReportPage : public Page {
     Content()->addStretch(2);
     UseButtons(true, true);
     BackButton()->setEnabled(!session().impedanceDiscrepancy);
+    AddReportPrintButton(this);
     connect(ContinueButton(), &QPushButton::clicked, this, [this] {
       this->app().navigator.ShowPage(session().impedanceDiscrepancy ? "P7_25" : "P7_26");
     });

@@ -131,6 +131,7 @@ class EntryReportPage : public Page {
                          0, Qt::AlignHCenter);
     Content()->addStretch(2);
     UseButtons(true, true);
+    AddReportPrintButton(this);
     connect(ContinueButton(), &QPushButton::clicked, this, [this] { this->app().navigator.ShowPage("P7_21"); });
     connect(BackButton(), &QPushButton::clicked, this, [this] { this->app().navigator.ShowPage("P7_19"); });
   }

@@ -87,6 +87,7 @@ class TroubleshootingPage : public Page {
     UseButtons(false, true);
     ContinueButton()->setText("OK");
     ContinueButton()->setObjectName("cmdOK");
+    AddHelpPrintButton(this);
     connect(ContinueButton(), &QPushButton::clicked, this, [this] { this->app().navigator.ShowPage("P7_21"); });
   }
 };

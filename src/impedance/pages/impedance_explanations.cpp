@@ -2,6 +2,7 @@
 
 #include "core/pages/explanation_dialog.h"
 #include "impedance/pages/impedance_figures.h"
+#include "printing/page_printer.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -17,6 +18,7 @@ struct Explanation {
   const char* form;
   const char* title;
   std::vector<const char*> paragraphs;
+  bool printable = true;
 };
 
 const std::vector<Explanation>& Explanations() {
@@ -29,15 +31,18 @@ const std::vector<Explanation>& Explanations() {
         "decisions are made based on planned travel networks,  a travel network expected for 2007 will  begin to "
         "affect 2005 location decisions. For any impedance file(s) dated between your forecast time periods, you "
         "should consider whether the date reflects the start or completion of the network construction.  Then "
-        "re-assign the file to the appropriate forecast time period."}},
+        "re-assign the file to the appropriate forecast time period."},
+       false},
       {"P7_17_1", "Impedances",
        {"This term refers to the travel time, travel cost, or a composite of both, calculated by travel models to "
         "describe differences in zone-to-zone difficulty of interaction. Impedance files are typically built in your "
         "agency's travel model software.",
-        "Any future year impedances must be consistent with the base year impedances."}},
+        "Any future year impedances must be consistent with the base year impedances."},
+       false},
       {"P7_17_1a", "Impedance Files",
        {"An Impedance file has ten column fields each containing 2 or 3 digit zonal impedance values.  When travel "
-        "time is entered in each field, the zonal impedances are read as tenths of minutes."}},
+        "time is entered in each field, the zonal impedances are read as tenths of minutes."},
+       false},
       {"P7_17_2", "Steps for Preparation of Zone-to-Zone Travel Impedances",
        {"1.  Prepare a table with two 10 character column fields.  ",
         "2.  In the first field, you will enter an ID number for each impedance value.  ",
@@ -88,6 +93,10 @@ void OpenImpedanceExplanation(QWidget* page, const std::string& formName, std::f
     dialog->AddWidget(new MatrixFigure(MatrixFigure::Corner::TopLeft, dialog));
   } else if (formName == "P7_30_1e") {
     dialog->AddWidget(new MatrixFigure(MatrixFigure::Corner::BottomRight, dialog));
+  }
+  if (it->printable) {
+    QObject::connect(dialog->AddPrintButton(), &QPushButton::clicked, dialog,
+                     [dialog] { printing::ActivePagePrinter().PrintHelpPage(dialog); });
   }
   if (afterOk) QObject::connect(dialog, &QDialog::accepted, page, std::move(afterOk));
   dialog->OpenOverPage();

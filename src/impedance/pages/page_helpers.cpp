@@ -3,6 +3,7 @@
 #include "core/numeric_key_filter.h"
 #include "impedance/impedance_files.h"
 #include "impedance/year_choice.h"
+#include "printing/page_printer.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -88,6 +89,16 @@ YesNoChoice AddYesNoChoice(Page* page, QVBoxLayout* content, bool yesSelected) {
 
 QString WithValue(const QString& before, const QString& value, const QString& after) {
   return before.toHtmlEscaped() + "<b>" + value.toHtmlEscaped() + "</b>" + after.toHtmlEscaped();
+}
+
+void AddReportPrintButton(Page* page) {
+  QObject::connect(page->AddPrintButton(), &QPushButton::clicked, page,
+                   [page] { printing::ActivePagePrinter().PrintReportPage(page); });
+}
+
+void AddHelpPrintButton(Page* page) {
+  QObject::connect(page->AddPrintButton(), &QPushButton::clicked, page,
+                   [page] { printing::ActivePagePrinter().PrintHelpPage(page); });
 }
 
 QLabel* FindControlLabel(QWidget* page, const QString& control) {

@@ -40,6 +40,11 @@ QString WithValue(const QString& before, const QString& value, const QString& af
 // is the property "control". Finds such a label on a page.
 QLabel* FindControlLabel(QWidget* page, const QString& control);
 
+// Print buttons: a report page asks for the page setup first, an
+// information page prints at once.
+void AddReportPrintButton(Page* page);
+void AddHelpPrintButton(Page* page);
+
 // The name of the user's file being checked, as the pages show it: IMPD15.txt.
 QString CurrentFileCaption(const SessionState& session);
 

@@ -55,6 +55,7 @@ class InputValuesPage : public Page {
     }
     Content()->addStretch(2);
     UseButtons(true, true);
+    AddHelpPrintButton(this);
     connect(ContinueButton(), &QPushButton::clicked, this, [this] { this->app().navigator.ShowPage("P7_18_1"); });
     connect(BackButton(), &QPushButton::clicked, this, [this] { this->app().navigator.ShowPage("P7_17"); });
   }
