@@ -22,7 +22,8 @@ void WelcomeContinue(AppServices& app) {
 
 void WelcomeBack(AppServices& app) {
   if (app.session.previousPageName == "P7_8_4") {
-    app.navigator.ShowPage("P7_8_4");
+    // The projections page itself: the registry sends the name P7_8_4 to the new-run page.
+    app.navigator.ShowForm("P7_8_4");
     return;
   }
   WriteHandoffFile(app.session.appFolder, kCalibrationHandoffFile, "P6_11");
