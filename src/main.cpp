@@ -6,7 +6,9 @@
 #include "impedance/pages/impedance_pages.h"
 #include "policy/pages/constraint_pages.h"
 #include "policy/projections/pages/policy_input_pages.h"
+#include "results/pages/report_pdf.h"
 #include "results/pages/results_pages.h"
+#include "results/report_text.h"
 #include "runs/batch_forecast.h"
 #include "runs/pages/run_pages.h"
 #include "platform/clock.h"
@@ -66,11 +68,55 @@ int OpenWizard(int& argc, char** argv, const forecast::CommandLine& line) {
   return QApplication::exec();
 }
 
+// Nothing to show: the report is printed, not browsed.
+class NoPages : public forecast::Navigator {
+ public:
+  void ShowPage(std::string_view) override {}
+  void ShowExitPage() override {}
+  void EndProgram() override {}
+};
+
 int PrintReport(int& argc, char** argv, const forecast::CommandLine& line) {
-  (void)argc;
-  (void)argv;
-  (void)line;
-  return 2;
+  // The PDF is drawn with the pages' widgets; without a display they are drawn offscreen.
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  // Only the report and its messages belong on the terminal, not the toolkit's notes.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type >= QtCriticalMsg) std::cerr << text.toStdString() << std::endl;
+  });
+  QApplication application(argc, argv);
+  application.setStyleSheet(forecast::pages::ApplicationStyleSheet());
+  forecast::platform::StderrMessages messages;
+  forecast::SessionState session;
+  const forecast::StartupResult started = forecast::RunStartup(session, std::filesystem::absolute(line.appFolder));
+  if (!started.ok) {
+    messages.Show(started.error, "VORAN");
+    return 1;
+  }
+  if (!forecast::results::ChooseReviewByCode(session, line.runCode, line.period, messages)) return 1;
+  forecast::results::CategoryChangePage page1;
+  if (!forecast::results::ComputeCategoryChangePage(session, &page1)) {
+    messages.Show(forecast::results::kRunNotCompletedMessage, "VORAN");
+    return 1;
+  }
+  const auto page2 = forecast::results::ComputeTotalsChangePage(session);
+  const auto page3 = forecast::results::ComputeRatiosPage(session);
+  for (const std::string& text : forecast::results::ReportText(session, page1, page2, page3)) std::cout << text << '\n';
+  std::cout.flush();
+  if (!line.pdfFile.empty()) {
+    NoPages pages;
+    forecast::platform::SystemClock clock;
+    forecast::platform::QtProcessRunner processes(session.appFolder);
+    forecast::AppServices app{session, messages, processes, clock, pages};
+    const QString file = QString::fromStdString(std::filesystem::absolute(line.pdfFile).string());
+    if (!forecast::pages::WriteReportPdf(app, file)) {
+      messages.Show("The report cannot be written to " + file.toStdString() + ".", "VORAN");
+      return 1;
+    }
+  }
+  return 0;
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "runs/batch_forecast.h"
 
 #include "core/startup.h"
+#include "impedance/file_pickup.h"
+#include "impedance/impedance_chain.h"
+#include "impedance/impedance_conversion.h"
+#include "impedance/year_choice.h"
 #include "policy/constraint_calendar.h"
 #include "policy/current_run.h"
 #include "results/forecast_loaders.h"
@@ -10,6 +14,7 @@
 #include "runs/forecast_run.h"
 
 #include <chrono>
+#include <array>
 #include <cstdio>
 #include <sstream>
 
@@ -63,6 +68,54 @@ bool SelectConstraints(SessionState& session, const std::vector<ConstraintChoice
   return true;
 }
 
+// Takes in the forecast-year impedance files as the impedance pages do:
+// pick-up with the base-year backup, conversion, filing per period and run,
+// and the base-year files restored at the end. The statistics the converter
+// found are printed; there are no control values to compare them with.
+bool TakeInImpedances(SessionState& session, const std::vector<int>& years, platform::ProcessRunner& processes,
+                      platform::MessageSink& messages, StepClock& clock) {
+  std::array<std::string, impedance::kMaxImpedanceFiles> yearTexts;
+  for (size_t i = 0; i < years.size() && i < yearTexts.size(); ++i) yearTexts[i] = std::to_string(years[i]);
+  const impedance::YearChoiceOutcome chosen =
+      impedance::ChooseImpedanceYears(session, std::to_string(years.size()), yearTexts);
+  if (chosen.kind != impedance::YearChoiceOutcome::Kind::Accepted) {
+    messages.Show(chosen.kind == impedance::YearChoiceOutcome::Kind::OffGrid
+                      ? "The impedance years must be forecast years of the run, five years apart."
+                      : chosen.message,
+                  "VORAN");
+    return false;
+  }
+  impedance::StartImpedanceChain(session);
+  for (;;) {
+    const int year = impedance::CurrentImpedanceYear(session);
+    const impedance::PickUpOutcome picked = impedance::PickUpImpedanceFile(session);
+    if (picked.kind != impedance::PickUpOutcome::Kind::Found) {
+      messages.Show(picked.message, impedance::kTroubleshootTitle);
+      return false;
+    }
+    const impedance::ConversionOutcome converted = impedance::ConvertAndCheck(session, processes, {});
+    if (converted.kind == impedance::ConversionOutcome::Kind::Failed) {
+      messages.Show(converted.message, converted.title);
+      impedance::RestoreBaseYearImpedance(session.appFolder);
+      return false;
+    }
+    if (!impedance::FileConvertedImpedance(session)) {
+      messages.Show(impedance::kFilingFailedMessage, "VORAN");
+      impedance::RestoreBaseYearImpedance(session.appFolder);
+      return false;
+    }
+    const ImpedanceCheckValues& found = session.impdCheckValues;
+    clock.Done("impedances " + std::to_string(year) + ": IMPD.exe found smallest " + found.smallest + ", largest " +
+               found.largest + ", average " + found.average);
+    const impedance::ChainStep step = impedance::AdvanceImpedanceChain(session);
+    if (step == impedance::ChainStep::Finished) return true;
+    if (step == impedance::ChainStep::RestoreFailed) {
+      messages.Show(impedance::kRestoreFailedMessage, "VORAN");
+      return false;
+    }
+  }
+}
+
 }  // namespace
 
 int RunBatchForecast(const CommandLine& line, std::ostream& out, platform::MessageSink& messages,
@@ -96,6 +149,10 @@ int RunBatchForecast(const CommandLine& line, std::ostream& out, platform::Messa
   if (!SelectConstraints(session, line.constraints, constraintErrors)) {
     messages.Show(constraintErrors.str(), "VORAN");
     return kBatchBadArguments;
+  }
+
+  if (!line.impedanceYears.empty() && !TakeInImpedances(session, line.impedanceYears, processes, messages, clock)) {
+    return kBatchFailed;
   }
 
   NoPages pages;

@@ -27,6 +27,8 @@ class CategoryChangePage : public Page {
     grid->setHorizontalSpacing(8);
     AddCategoryRows(grid, 0, "Employment Category", report.employmentHeadings, report.employment, 0, 8, 0, report);
     AddCategoryRows(grid, 3, "Household Category", report.householdHeadings, report.households, 24, 16, 1, report);
+    // The numbers keep their room; the chart takes what is left.
+    frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     Content()->addWidget(frame);
 
     std::vector<ChangeChart::Bar> bars;
@@ -61,7 +63,7 @@ class CategoryChangePage : public Page {
   void AddCategoryRows(QGridLayout* grid, int row, const QString& heading, const std::array<std::string, 9>& headings,
                        const std::array<results::ReportBox, 9>& values, int headingBase, int valueBase, int captionIndex,
                        const results::CategoryChangePage& report) {
-    grid->addWidget(MakeLabel(heading, "subtitle", this), row, 1, 1, 8, Qt::AlignCenter);
+    grid->addWidget(MakeLabel(heading, "caption", this), row, 1, 1, 8, Qt::AlignCenter);
     for (size_t k = 1; k <= 8; ++k) {
       results::ReportBox head;
       head.text = headings[k];

@@ -12,21 +12,26 @@ ChangeChart::ChangeChart(std::vector<Bar> bars, QWidget* parent) : QWidget(paren
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
-QSize ChangeChart::sizeHint() const { return QSize(420, 30 + 26 * static_cast<int>(bars_.size())); }
+QSize ChangeChart::sizeHint() const { return QSize(460, 40 + 30 * static_cast<int>(bars_.size())); }
 QSize ChangeChart::minimumSizeHint() const { return QSize(260, 30 + 22 * static_cast<int>(bars_.size())); }
 
 void ChangeChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
+  QFont font = painter.font();
+  font.setPointSize(11);
+  painter.setFont(font);
   const QFontMetrics metrics = painter.fontMetrics();
   int labelWidth = 0;
   for (const Bar& bar : bars_) labelWidth = std::max(labelWidth, metrics.horizontalAdvance(bar.label));
   labelWidth += 12;
   double extent = 10;  // at least plus and minus ten per cent
   for (const Bar& bar : bars_) extent = std::max(extent, std::abs(bar.value));
-  const int rowHeight = std::max(18, (height() - 24) / std::max<int>(1, static_cast<int>(bars_.size())));
-  const int plotLeft = labelWidth;
-  const int plotWidth = std::max(40, width() - labelWidth - 56);
+  const int rowHeight = std::clamp((height() - 24) / std::max<int>(1, static_cast<int>(bars_.size())), 18, 34);
+  // Room for the value texts beside the longest bars on either side.
+  const int textRoom = metrics.horizontalAdvance("-100.0%") + 8;
+  const int plotLeft = labelWidth + textRoom;
+  const int plotWidth = std::max(40, width() - plotLeft - textRoom);
   const double zeroX = plotLeft + plotWidth / 2.0;
   const double scale = (plotWidth / 2.0) / extent;
 
@@ -48,7 +53,8 @@ void ChangeChart::paintEvent(QPaintEvent*) {
     painter.drawText(QPointF(textX, top + rowHeight / 2.0 + metrics.ascent() / 2.0 - 1), text);
   }
   painter.setPen(QColor("#666"));
-  painter.drawText(QRectF(plotLeft, height() - 16, plotWidth, 14), Qt::AlignCenter, "percentage change");
+  painter.drawText(QRectF(0, 12 + rowHeight * static_cast<double>(bars_.size()), width(), 18), Qt::AlignCenter,
+                   "percentage change");
 }
 
 }  // namespace forecast::pages

@@ -24,8 +24,8 @@ class RatiosPage : public Page {
     auto* frame = new QGroupBox(this);
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(36);
-    auto* computation = MakeLabel("Computation \nfrom QEST", "paragraph", this);
-    auto* range = MakeLabel("Expected Value \nRange", "paragraph", this);
+    auto* computation = MakeLabel("Computation \nfrom QEST", "caption", this);
+    auto* range = MakeLabel("Expected Value \nRange", "caption", this);
     computation->setAlignment(Qt::AlignCenter);
     range->setAlignment(Qt::AlignCenter);
     grid->addWidget(computation, 0, 1);

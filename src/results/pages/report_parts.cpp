@@ -7,10 +7,15 @@
 
 namespace forecast::pages {
 
-QLabel* MakeLabel(const QString& text, const char* objectName, QWidget* parent) {
+QLabel* MakeLabel(const QString& text, const char* role, QWidget* parent, bool wrap) {
   auto* label = new QLabel(text, parent);
-  label->setObjectName(objectName);
-  label->setWordWrap(true);
+  const QString r(role);
+  QString style = "font-size: 13pt; color: #222;";
+  if (r == "subtitle") style = "font-size: 15pt; color: #1f3a5f;";
+  if (r == "caption") style = "font-size: 13pt; font-weight: 600; color: #1f3a5f;";
+  if (r == "pageOf") style = "font-size: 11pt; color: #555;";
+  label->setStyleSheet(style);
+  label->setWordWrap(wrap);
   return label;
 }
 
@@ -33,7 +38,9 @@ QListWidget* MakeCommentList(const std::vector<std::string>& comments, const QSt
   list->setObjectName(name);
   for (const std::string& comment : comments) list->addItem(QString::fromStdString(comment));
   list->setStyleSheet(QString("font-size: 12pt; color: %1;").arg(look::kWarning));
-  list->setMaximumHeight(90);
+  list->setWordWrap(true);
+  list->setMinimumHeight(64);
+  list->setMaximumHeight(96);
   into->addWidget(list);
   return list;
 }
@@ -43,6 +50,7 @@ QWidget* MakePeriodCaption(const std::string& caption, const QString& name, QWid
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addStretch(1);
+  layout->setSpacing(14);
   layout->addWidget(MakeLabel("Forecast Time Periods", "paragraph", row));
   auto* value = MakeLabel(QString::fromStdString(caption), "subtitle", row);
   value->setObjectName(name);

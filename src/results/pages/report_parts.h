@@ -10,7 +10,9 @@
 namespace forecast::pages {
 
 // Pieces the three report pages share.
-QLabel* MakeLabel(const QString& text, const char* objectName, QWidget* parent);
+// A label styled by its role ("paragraph", "subtitle", "caption", "pageOf"),
+// so that it may carry its control name as object name; long texts wrap.
+QLabel* MakeLabel(const QString& text, const char* role, QWidget* parent, bool wrap = false);
 // A read-only number box; flagged boxes show their text in dark red.
 QLineEdit* MakeValueBox(const results::ReportBox& box, const QString& name, QWidget* parent);
 // A comment list headed "Comments for Computations Appearing in Red Type".

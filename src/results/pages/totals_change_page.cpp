@@ -27,7 +27,7 @@ class TotalsChangePage : public Page {
 
     left->addWidget(MakeLabel("PERCENTAGE CHANGE", "subtitle", this));
     auto* upper = new QGridLayout;
-    upper->addWidget(MakeLabel("Computation From QEST", "paragraph", this), 0, 1, 1, 2);
+    upper->addWidget(MakeLabel("Computation From QEST", "caption", this), 0, 1, 1, 2, Qt::AlignRight);
     AddRow(upper, 1, 0, report);
     AddRow(upper, 2, 1, report);
     AddRow(upper, 3, 2, report);
@@ -65,8 +65,11 @@ class TotalsChangePage : public Page {
     label->setObjectName(QString("Label3(%1)").arg(labelIndex));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(label, row, 0);
-    grid->addWidget(MakeValueBox(report.boxes[box], QString("txtReport(%1)").arg(box), this), row, 1);
+    grid->addWidget(MakeValueBox(report.boxes[box], QString("txtReport(%1)").arg(box), this), row, 1, Qt::AlignRight);
     grid->addWidget(MakeLabel("%", "paragraph", this), row, 2);
+    // Both blocks of rows line their boxes up under each other.
+    grid->setColumnMinimumWidth(0, 470);
+    grid->setColumnMinimumWidth(1, 230);
     grid->setColumnStretch(0, 1);
   }
 };
