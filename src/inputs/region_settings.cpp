@@ -57,6 +57,11 @@ std::array<std::string, 9> SplitSettingsList(const std::string& value) {
     remaining = remaining.substr(comma + 1);
   }
   slots[8] = Trim(remaining);
+  // Eight names each followed by a comma would leave "name," in the last slot,
+  // a name no result field carries; the comma after the eighth name is dropped.
+  if (!slots[8].empty() && slots[8].back() == ',' && slots[8].find(',') == slots[8].size() - 1) {
+    slots[8] = Trim(std::string_view(slots[8]).substr(0, slots[8].size() - 1));
+  }
   return slots;
 }
 

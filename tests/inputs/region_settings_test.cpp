@@ -38,6 +38,8 @@ TEST(SplitSettingsList, FillsSlotsAsTheSuiteReadersDo) {
       {"Basic,Retail,Service", {"", "Basic", "Retail", "", "", "", "", "", "Service"}},
       {"a,b,c,d,e,f,g,h,i", {"", "a", "b", "c", "d", "e", "f", "g", "h,i"}},
       {" a , b ,", {"", "a", "b", "", "", "", "", "", ""}},
+      // Eight names each followed by a comma: the last comma is no part of the eighth name.
+      {"a,b,c,d,e,f,g,h,", {"", "a", "b", "c", "d", "e", "f", "g", "h"}},
   };
   for (const auto& c : cases) EXPECT_EQ(SplitSettingsList(c.value), c.slots) << c.value;
 }
