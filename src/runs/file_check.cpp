@@ -122,10 +122,13 @@ FileCheckOutcome RunAttractivenessModification(AppServices& app, const std::func
   for (const Side& side : sides) {
     if (!inputs::WriteAtrmodCard(cards, side.name)) return FileCheckOutcome::SystemFailure;
     const auto atrmodFolder = inputs::FolderPath(folder, inputs::ModelFolder::Atrmod);
-    const platform::ProgramRun run = app.processes.RunAndWait(atrmodFolder, "ATRMODT.EXE", platform::WindowStyle::Hidden);
-    if (!run.started) return FileCheckOutcome::SystemFailure;
     const auto output = FilePath(folder, side.output);
     const auto report = FilePath(folder, files::kAtrmodOut);
+    // The outputs of an earlier run (or of the other side) must not pass for this run's.
+    platform::RemoveFileIfExists(output);
+    platform::RemoveFileIfExists(report);
+    const platform::ProgramRun run = app.processes.RunAndWait(atrmodFolder, "ATRMODT.EXE", platform::WindowStyle::Hidden);
+    if (!run.started) return FileCheckOutcome::SystemFailure;
     // The outputs are awaited for a short while only: the program has ended.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(outputWaitMs);
     while (!(Exists(output) && Exists(report))) {

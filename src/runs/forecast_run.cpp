@@ -22,24 +22,36 @@ class PeriodRunner {
 
   StepResult RunPeriod(int period) {
     year_ = app_.session.ForecastYear(app_.session.currentRunIndex, period);
+    StepResult step = StepResult::Ok;
     for (const auto& perPeriod : {std::pair{files::kPeriodWorkingImpedance, files::kWorkingImpedance},
                                   std::pair{files::kPeriodResKFactors, files::kResKFactors},
                                   std::pair{files::kPeriodEmpKFactors, files::kEmpKFactors},
                                   std::pair{files::kEmpalCard, files::kEmpalWorkingCard},
                                   std::pair{files::kDramCard, files::kDramWorkingCard}}) {
-      if (!CopyRequired(Period(perPeriod.first), FilePath(folder_, perPeriod.second))) return StepResult::Stop;
+      if (!CopyRequired(Period(perPeriod.first), FilePath(folder_, perPeriod.second))) {
+        step = StepResult::Stop;
+        break;
+      }
     }
-    StepResult step = RunModel("EMPALT.EXE", platform::WindowStyle::NormalNoFocus, &files::kEmpalOut);
-    if (step != StepResult::Ok) return step;
-    step = FileOutputs(files::kEmpForecastBinary, files::kPeriodEmpalOut, {{files::kEmpForecastBinary, kPeriodEmpForecastBinary},
-                                                                           {files::kEmpalOut, files::kPeriodEmpalOut}});
-    if (step != StepResult::Ok) return step;
-    step = RunModel("DRAMT.EXE", platform::WindowStyle::NormalNoFocus, &files::kDramOut);
+    if (step == StepResult::Ok) {
+      step = RunModel("EMPALT.EXE", platform::WindowStyle::NormalNoFocus, &files::kEmpalOut,
+                      {files::kEmpForecastBinary, files::kEmpalOut});
+    }
+    if (step == StepResult::Ok) {
+      step = FileOutputs(files::kEmpForecastBinary, files::kPeriodEmpalOut, {{files::kEmpForecastBinary, kPeriodEmpForecastBinary},
+                                                                             {files::kEmpalOut, files::kPeriodEmpalOut}});
+    }
+    if (step == StepResult::Ok) {
+      step = RunModel("DRAMT.EXE", platform::WindowStyle::NormalNoFocus, &files::kDramOut,
+                      {files::kDrmForecastBinary, files::kDramOut});
+    }
     if (step == StepResult::Ok) {
       step = FileOutputs(files::kDrmForecastBinary, files::kPeriodDramOut, {{files::kDrmForecastBinary, kPeriodDrmForecastBinary},
                                                                             {files::kDramOut, files::kPeriodDramOut}});
     }
-    if (step == StepResult::Ok) step = RunModel("FCSTCNVT.EXE", platform::WindowStyle::Hidden, nullptr);
+    if (step == StepResult::Ok) {
+      step = RunModel("FCSTCNVT.EXE", platform::WindowStyle::Hidden, nullptr, {files::kEmpForecastText, files::kDrmForecastText});
+    }
     if (step == StepResult::Ok) {
       for (const auto& [working, perPeriod] : {std::pair{files::kDrmForecastText, files::kPeriodDrmForecastText},
                                                std::pair{files::kEmpForecastText, files::kPeriodEmpForecastText}}) {
@@ -51,7 +63,8 @@ class PeriodRunner {
       }
     }
     if (step != StepResult::Ok) {
-      // The period is not done until all three programs have run: its EMPAL report goes.
+      // Whatever stopped the period, it is not done: its reports go, so that
+      // neither this run nor the next visit of the page takes it for finished.
       platform::RemoveFileIfExists(Period(files::kPeriodEmpalOut));
       platform::RemoveFileIfExists(Period(files::kPeriodDramOut));
       return step;
@@ -98,7 +111,11 @@ class PeriodRunner {
     return true;
   }
 
-  StepResult RunModel(const char* program, platform::WindowStyle style, const inputs::ModelFile* report) {
+  // Runs a program on the working files. Its outputs of the period before go
+  // first: a program that ends without writing must not leave those in place.
+  StepResult RunModel(const char* program, platform::WindowStyle style, const inputs::ModelFile* report,
+                      std::initializer_list<inputs::ModelFile> outputs) {
+    for (const inputs::ModelFile& output : outputs) platform::RemoveFileIfExists(FilePath(folder_, output));
     const auto working = inputs::FolderPath(folder_, inputs::ModelFolder::Forecasting);
     const platform::ProgramRun run = app_.processes.RunAndWait(working, program, style);
     if (!run.started) {
@@ -165,9 +182,9 @@ int FinishedPeriods(const SessionState& session) {
   for (int p = 1; p <= RunPeriodCount(session); ++p) {
     const int year = session.ForecastYear(session.currentRunIndex, p);
     const std::string run = session.CurrentRunCode();
-    std::error_code ec;
-    if (!std::filesystem::exists(PerPeriodPath(session.appFolder, files::kPeriodEmpalOut, year, run), ec) ||
-        !std::filesystem::exists(PerPeriodPath(session.appFolder, files::kPeriodDramOut, year, run), ec)) {
+    // An empty report counts as missing, as every file this program checks.
+    if (!platform::IsUsableFile(PerPeriodPath(session.appFolder, files::kPeriodEmpalOut, year, run)) ||
+        !platform::IsUsableFile(PerPeriodPath(session.appFolder, files::kPeriodDramOut, year, run))) {
       break;
     }
     ++done;
