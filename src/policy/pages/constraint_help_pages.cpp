@@ -1,6 +1,7 @@
 #include "policy/pages/constraint_help_pages.h"
 
 #include "policy/pages/constraint_dialog.h"
+#include "printing/page_printer.h"
 
 #include <QVBoxLayout>
 
@@ -136,8 +137,9 @@ class ConstraintHelpPage : public Page {
     ExitButton()->hide();
     ContinueButton()->setText("OK");
     ContinueButton()->setObjectName("cmdOK");
-    // Printing of pages comes later; until then Print does nothing.
-    if (content.printable) AddPrintButton();
+    if (content.printable) {
+      connect(AddPrintButton(), &QPushButton::clicked, this, [this] { printing::ActivePagePrinter().PrintHelpPage(this); });
+    }
     connect(ContinueButton(), &QPushButton::clicked, this, [this] { Ok(); });
   }
 
