@@ -100,6 +100,8 @@ inline constexpr ModelFile kEmpForecastBinary{ModelFolder::Forecasting, "EMPFCST
 inline constexpr ModelFile kEmpalOut{ModelFolder::Forecasting, "EMPAL.OUT"};
 inline constexpr ModelFile kDrmForecastBinary{ModelFolder::Forecasting, "DRMFCST.BIN"};
 inline constexpr ModelFile kDramOut{ModelFolder::Forecasting, "DRAM.OUT"};
+inline constexpr PerPeriodFile kPeriodEmpForecastBinary{ModelFolder::Forecasting, "EMPFCST", ".bin"};
+inline constexpr PerPeriodFile kPeriodDrmForecastBinary{ModelFolder::Forecasting, "DRMFCST", ".bin"};
 inline constexpr ModelFile kEmpForecastText{ModelFolder::Forecasting, "EMPFCST.TXT"};
 inline constexpr ModelFile kDrmForecastText{ModelFolder::Forecasting, "DRMFCST.TXT"};
 inline constexpr PerPeriodFile kPeriodEmpForecastText{ModelFolder::Forecasting, "EMPFCST", ".TXT"};

@@ -38,7 +38,7 @@ class PeriodRunner {
                       {files::kEmpForecastBinary, files::kEmpalOut});
     }
     if (step == StepResult::Ok) {
-      step = FileOutputs(files::kEmpForecastBinary, files::kPeriodEmpalOut, {{files::kEmpForecastBinary, kPeriodEmpForecastBinary},
+      step = FileOutputs(files::kEmpForecastBinary, files::kPeriodEmpalOut, {{files::kEmpForecastBinary, files::kPeriodEmpForecastBinary},
                                                                              {files::kEmpalOut, files::kPeriodEmpalOut}});
     }
     if (step == StepResult::Ok) {
@@ -46,7 +46,7 @@ class PeriodRunner {
                       {files::kDrmForecastBinary, files::kDramOut});
     }
     if (step == StepResult::Ok) {
-      step = FileOutputs(files::kDrmForecastBinary, files::kPeriodDramOut, {{files::kDrmForecastBinary, kPeriodDrmForecastBinary},
+      step = FileOutputs(files::kDrmForecastBinary, files::kPeriodDramOut, {{files::kDrmForecastBinary, files::kPeriodDrmForecastBinary},
                                                                             {files::kDramOut, files::kPeriodDramOut}});
     }
     if (step == StepResult::Ok) {
@@ -89,8 +89,6 @@ class PeriodRunner {
   int Year() const { return year_; }
 
  private:
-  static constexpr inputs::PerPeriodFile kPeriodEmpForecastBinary{inputs::ModelFolder::Forecasting, "EMPFCST", ".bin"};
-  static constexpr inputs::PerPeriodFile kPeriodDrmForecastBinary{inputs::ModelFolder::Forecasting, "DRMFCST", ".bin"};
 
   std::filesystem::path Period(const inputs::PerPeriodFile& file) const { return PerPeriodPath(folder_, file, year_, run_); }
 

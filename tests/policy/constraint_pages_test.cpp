@@ -3,6 +3,7 @@
 #include "policy/constraint_selection.h"
 #include "policy/pages/constraint_pages.h"
 #include "support/fakes.h"
+#include "support/recording_printer.h"
 #include "support/region_fixture.h"
 
 #include <gtest/gtest.h>
@@ -336,6 +337,7 @@ TEST_F(ConstraintPagesTest, LeavingTheReviewEarlyKeepsOrExitsTheLastQuestion) {
 }
 
 TEST_F(ConstraintPagesTest, HelpLinksOpenOverThePageAndTurnPurple) {
+  testing::RecordingPrinter printer;
   auto page = Open("P7_5");
   QLabel* link = LabelWithText(page.get(), "location constraints");
   ASSERT_NE(link, nullptr);
@@ -351,7 +353,8 @@ TEST_F(ConstraintPagesTest, HelpLinksOpenOverThePageAndTurnPurple) {
   QWidget* typeHelp = OpenWindow("P7_5a_3");
   ASSERT_NE(typeHelp, nullptr);
   EXPECT_NE(LabelWithText(typeHelp, "Maximum Employees and/or Households Set by Type and Zone"), nullptr);
-  Click(typeHelp, "cmdPrint");  // prints nothing yet, and stays
+  Click(typeHelp, "cmdPrint");  // printed at once, and the page stays
+  EXPECT_EQ(printer.help, QStringList{"P7_5a_3"});
   Click(typeHelp, "cmdOK");
   EXPECT_EQ(OpenWindow("P7_5a_3"), nullptr);
   EXPECT_EQ(OpenWindow("P7_5a"), help);

@@ -6,6 +6,7 @@
 #include "results/results_flow.h"
 #include "results_fixture.h"
 #include "support/fakes.h"
+#include "support/recording_printer.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,14 +21,6 @@
 namespace forecast::pages {
 namespace {
 
-class RecordingPrinter : public printing::PagePrinter {
- public:
-  void PrintReportPage(QWidget* page) override { reports << page->objectName(); }
-  void PrintHelpPage(QWidget* page) override { help << page->objectName(); }
-  QStringList reports;
-  QStringList help;
-};
-
 class ResultsPagesTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -37,9 +30,7 @@ class ResultsPagesTest : public ::testing::Test {
     services = std::make_unique<AppServices>(AppServices{demo.session, messages, processes, clock, *window});
     window->SetServices(services.get());
     window->resize(1280, 800);
-    printing::SetActivePagePrinter(&printer);
   }
-  void TearDown() override { printing::SetActivePagePrinter(nullptr); }
   void Click(const char* button) {
     auto* target = window->CurrentPage()->findChild<QPushButton*>(button);
     ASSERT_NE(target, nullptr) << button;
@@ -60,7 +51,7 @@ class ResultsPagesTest : public ::testing::Test {
   PageFactories factories;
   std::unique_ptr<WizardWindow> window;
   std::unique_ptr<AppServices> services;
-  RecordingPrinter printer;
+  testing::RecordingPrinter printer;
 };
 
 TEST_F(ResultsPagesTest, FromTheFinishedForecastThroughTheThreeReportPages) {
