@@ -147,10 +147,3 @@ TEST(ForecastProgram, BatchThenReportWithoutADisplay) {
 
 }  // namespace
 }  // namespace forecast::runs
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

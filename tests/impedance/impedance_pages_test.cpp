@@ -52,7 +52,7 @@ class ImpedancePagesTest : public ::testing::Test {
 
     RegisterEndPages(factories);
     RegisterImpedancePages(factories);
-    factories.Add("P7_5", [](AppServices& services) { return new ConstraintsStandIn(services); });
+    factories.Add("P7_5", [](AppServices& pageServices) { return new ConstraintsStandIn(pageServices); });
     window = std::make_unique<WizardWindow>(factories);
     services = std::make_unique<AppServices>(AppServices{app.session, app.messages, runner, app.clock, *window});
     window->SetServices(services.get());
@@ -317,10 +317,3 @@ TEST_F(ImpedancePagesTest, ReportsPrintWithPageSetupAndExplanationsAtOnce) {
 
 }  // namespace
 }  // namespace forecast::pages
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         YearCase{"CountZero", "0", {}, Kind::Accepted, "", 0, {}},
         YearCase{"YearMissing", "2", {"2015", ""}, Kind::Message, kYearsMessage, 2, {2015}},
         YearCase{"YearNotFourDigits", "1", {"15"}, Kind::Message, kYearsMessage, 1, {}}),
-    [](const ::testing::TestParamInfo<YearCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<YearCase>& test) { return std::string(test.param.name); });
 
 TEST(ControlValuesTest, TheFirstEmptyBoxInTheOrderAskedGivesItsMessage) {
   const auto with = [](std::function<void(ImpedanceControlValues&)> change) {

@@ -51,7 +51,9 @@ QLabel* LabelWithText(QWidget* window, const QString& text) {
 QWidget* OpenGrid(const QString& heading) {
   QWidget* grid = OpenWindow("P7_5_C");
   EXPECT_NE(grid, nullptr) << heading.toStdString();
-  if (grid) EXPECT_NE(LabelWithText(grid, heading), nullptr) << heading.toStdString();
+  if (grid) {
+    EXPECT_NE(LabelWithText(grid, heading), nullptr) << heading.toStdString();
+  }
   return grid;
 }
 
@@ -381,11 +383,3 @@ TEST_F(ConstraintPagesTest, HelpPagesShownByNameReturnToThePageTheyExplain) {
 
 }  // namespace
 }  // namespace forecast::pages
-
-int main(int argc, char** argv) {
-  // No display is needed, also when the tests are listed at build time.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -153,10 +153,3 @@ TEST_F(ResultsPagesTest, ReportPagesPrintToAPdfFile) {
 
 }  // namespace
 }  // namespace forecast::pages
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
