@@ -12,11 +12,14 @@ BusyNotice::BusyNotice(const QString& text, QWidget* parent) : QDialog(parent) {
   setModal(false);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(28, 22, 28, 22);
+  layout->setSpacing(14);
   text_ = new QLabel(text, this);
   text_->setStyleSheet("font-size: 13pt;");
   text_->setWordWrap(true);
   bar_ = new QProgressBar(this);
   bar_->setFormat("Period %v of %m");
+  bar_->setMinimumHeight(24);
+  bar_->setStyleSheet("font-size: 11pt;");
   bar_->hide();
   layout->addWidget(text_);
   layout->addWidget(bar_);

@@ -68,14 +68,14 @@ QLabel* ExplanationDialog::AddParagraph(const QString& text) {
   label->setObjectName("paragraph");
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignCenter);
-  content_->addWidget(label);
+  AddReadableLabel(content_, label);
   return label;
 }
 
 QLabel* ExplanationDialog::AddLink(const QString& text, std::function<void()> onClick) {
   auto* label = NewLinkLabel(text, std::move(onClick), this);
   label->setAlignment(Qt::AlignCenter);
-  content_->addWidget(label);
+  content_->addWidget(label, 0, Qt::AlignHCenter);
   return label;
 }
 

@@ -32,6 +32,9 @@ class ClickableLabel : public QLabel {
   std::function<void()> onClick_;
 };
 
+// The page label takes the same room on every page, so that Exit does not move.
+constexpr int kPageLabelWidth = 76;
+
 QPushButton* MakeButton(const QString& text, QStyle::StandardPixmap icon, const char* name, QWidget* parent) {
   auto* button = new QPushButton(parent->style()->standardIcon(icon), text, parent);
   button->setObjectName(name);
@@ -57,9 +60,18 @@ Page::Page(AppServices& app, QString formName, QWidget* parent)
 
   auto* body = new QWidget(this);
   body->setObjectName("body");
-  content_ = new QVBoxLayout(body);
+  // The content is a centred column: on a wide screen tables and captions stay close together.
+  auto* columns = new QHBoxLayout(body);
+  columns->setContentsMargins(0, 0, 0, 0);
+  columns->setSpacing(0);
+  auto* column = new QWidget(body);
+  column->setMaximumWidth(look::kContentWidth);
+  content_ = new QVBoxLayout(column);
   content_->setContentsMargins(64, 32, 64, 24);
   content_->setSpacing(14);
+  columns->addStretch(1);
+  columns->addWidget(column, 100);
+  columns->addStretch(1);
   outer->addWidget(body, 1);
 
   auto* bar = new QWidget(this);
@@ -69,16 +81,17 @@ Page::Page(AppServices& app, QString formName, QWidget* parent)
   buttons->setSpacing(12);
   auto* label = new QLabel(QString::fromStdString(PageLabel(formName_.toStdString())), bar);
   label->setObjectName("pageLabel");
+  label->setFixedWidth(kPageLabelWidth);
   exit_ = MakeButton("Exit", QStyle::SP_DialogCloseButton, "cmdExit", bar);
   back_ = MakeButton("Back", QStyle::SP_ArrowBack, "cmdBack", bar);
   continue_ = MakeButton("Continue", QStyle::SP_ArrowForward, "cmdContinue", bar);
   go_ = MakeButton("GO", QStyle::SP_MediaPlay, "cmdGO", bar);
   buttons->addWidget(label);
-  buttons->addSpacing(16);
   buttons->addWidget(exit_);
   buttons->addStretch(1);
-  buttons->addWidget(go_);
+  // Back, then the page's own action, then on: GO sits where Continue would be when a page has none.
   buttons->addWidget(back_);
+  buttons->addWidget(go_);
   buttons->addWidget(continue_);
   outer->addWidget(bar);
   go_->hide();
@@ -94,8 +107,8 @@ void Page::UseButtons(bool back, bool cont, bool go) {
 
 QPushButton* Page::AddPrintButton() {
   auto* print = MakeButton("Print", QStyle::SP_FileDialogDetailedView, "cmdPrint", this);
-  // After the stretch, before GO, Back and Continue.
-  buttons_->insertWidget(buttons_->indexOf(go_), print);
+  // After the stretch, before Back, GO and Continue.
+  buttons_->insertWidget(buttons_->indexOf(back_), print);
   return print;
 }
 
@@ -115,8 +128,18 @@ QLabel* Page::AddParagraph(const QString& text) {
   label->setObjectName("paragraph");
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignCenter);
-  content_->addWidget(label);
+  AddReadableLabel(content_, label);
   return label;
+}
+
+void AddReadableLabel(QVBoxLayout* content, QLabel* label) {
+  label->setMaximumWidth(look::kReadableWidth);
+  auto* row = new QHBoxLayout;
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addStretch(1);
+  row->addWidget(label, 100);
+  row->addStretch(1);
+  content->addLayout(row);
 }
 
 QLabel* NewLinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent) {
@@ -126,7 +149,8 @@ QLabel* NewLinkLabel(const QString& text, std::function<void()> onClick, QWidget
 QLabel* Page::AddLink(const QString& text, std::function<void()> onClick) {
   auto* label = NewLinkLabel(text, std::move(onClick), this);
   label->setAlignment(Qt::AlignCenter);
-  content_->addWidget(label);
+  // Only as wide as its text: a click beside a link opens nothing.
+  content_->addWidget(label, 0, Qt::AlignHCenter);
   return label;
 }
 

@@ -59,10 +59,16 @@ class Page : public QWidget {
 // explanation pages, which are not Pages but carry links too.
 QLabel* NewLinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent);
 
-// Colours and type the pages share.
+// Adds a word-wrapped label to a column of content, centred and no wider than
+// look::kReadableWidth, so that running text stays easy to follow on a wide screen.
+void AddReadableLabel(QVBoxLayout* content, QLabel* label);
+
+// Colours, type and measures the pages share.
 namespace look {
 inline constexpr const char* kVisitedLink = "#800080";
 inline constexpr const char* kWarning = "#8b0000";
+inline constexpr int kReadableWidth = 980;
+inline constexpr int kContentWidth = 1440;
 }  // namespace look
 
 }  // namespace forecast::pages

@@ -66,7 +66,7 @@ QString ApplicationStyleSheet() {
   return R"(
     QMainWindow, QWidget#body { background: #f7f8fa; }
     QLabel#heading { background: #1f3a5f; color: white; font-size: 22pt; font-weight: 600; padding: 18px; }
-    QLabel#title { font-size: 22pt; font-weight: 600; color: #1f3a5f; }
+    QLabel#title, QLabel#lblRun { font-size: 22pt; font-weight: 600; color: #1f3a5f; }
     QLabel#subtitle { font-size: 15pt; color: #1f3a5f; }
     QLabel#paragraph { font-size: 13pt; color: #222; }
     QLabel#link { font-size: 13pt; color: #0645ad; text-decoration: underline; }
@@ -77,6 +77,14 @@ QString ApplicationStyleSheet() {
     QPushButton:disabled { color: #999; background: #f0f0f0; }
     QPushButton#cmdContinue, QPushButton#cmdGO { background: #2b6cb0; color: white; border-color: #245a93; }
     QPushButton#cmdContinue:disabled, QPushButton#cmdGO:disabled { background: #9fb6cf; }
+    QRadioButton, QCheckBox { font-size: 13pt; spacing: 8px; }
+    QRadioButton::indicator, QCheckBox::indicator { width: 18px; height: 18px; }
+    QLineEdit { font-size: 12pt; padding: 2px 4px; }
+    QComboBox { font-size: 13pt; }
+    QListWidget, QTableView, QHeaderView { font-size: 12pt; }
+    QGroupBox { font-size: 12pt; }
+    QMessageBox QLabel#qt_msgbox_label { font-size: 12pt; min-width: 380px; }
+    QMessageBox QPushButton { min-width: 96px; }
   )";
 }
 
