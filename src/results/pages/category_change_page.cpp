@@ -4,8 +4,11 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace forecast::pages {
 
@@ -27,6 +30,7 @@ class CategoryChangePage : public Page {
     grid->setHorizontalSpacing(8);
     AddCategoryRows(grid, 0, "Employment Category", report.employmentHeadings, report.employment, 0, 8, 0, report);
     AddCategoryRows(grid, 3, "Household Category", report.householdHeadings, report.households, 24, 16, 1, report);
+    grid->setColumnStretch(9, 1);
     // The numbers keep their room; the chart takes what is left.
     frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     Content()->addWidget(frame);
@@ -43,7 +47,13 @@ class CategoryChangePage : public Page {
       }
     }
     auto* chart = new ChangeChart(bars, this);
-    Content()->addWidget(chart, 1);
+    // Bars as long as the screen is wide are hard to compare: the chart keeps a readable width.
+    chart->setMaximumWidth(look::kReadableWidth);
+    auto* chartRow = new QHBoxLayout;
+    chartRow->addStretch(1);
+    chartRow->addWidget(chart, 100);
+    chartRow->addStretch(1);
+    Content()->addLayout(chartRow, 1);
     auto* pageOf = MakeLabel("Page 1 of 3", "pageOf", this);
     pageOf->setAlignment(Qt::AlignRight);
     Content()->addWidget(pageOf);
@@ -63,7 +73,10 @@ class CategoryChangePage : public Page {
   void AddCategoryRows(QGridLayout* grid, int row, const QString& heading, const std::array<std::string, 9>& headings,
                        const std::array<results::ReportBox, 9>& values, int headingBase, int valueBase, int captionIndex,
                        const results::CategoryChangePage& report) {
-    grid->addWidget(MakeLabel(heading, "caption", this), row, 1, 1, 8, Qt::AlignCenter);
+    // The heading stands centred over the categories the region has, not over all eight places.
+    int named = 0;
+    for (size_t k = 1; k <= 8; ++k) named += headings[k].empty() ? 0 : 1;
+    grid->addWidget(MakeLabel(heading, "caption", this), row, 1, 1, std::max(named, 1), Qt::AlignCenter);
     for (size_t k = 1; k <= 8; ++k) {
       results::ReportBox head;
       head.text = headings[k];

@@ -25,15 +25,28 @@ void ChangeChart::paintEvent(QPaintEvent*) {
   int labelWidth = 0;
   for (const Bar& bar : bars_) labelWidth = std::max(labelWidth, metrics.horizontalAdvance(bar.label));
   labelWidth += 12;
-  double extent = 10;  // at least plus and minus ten per cent
-  for (const Bar& bar : bars_) extent = std::max(extent, std::abs(bar.value));
+  // The axis reaches from the largest decline to the largest growth, so that
+  // a chart of growth only is not half empty; it spans at least ten per cent.
+  double decline = 0;
+  double growth = 0;
+  for (const Bar& bar : bars_) {
+    decline = std::max(decline, -bar.value);
+    growth = std::max(growth, bar.value);
+  }
+  if (decline + growth < 10) {
+    if (decline > growth) {
+      decline = 10 - growth;
+    } else {
+      growth = 10 - decline;
+    }
+  }
   const int rowHeight = std::clamp((height() - 24) / std::max<int>(1, static_cast<int>(bars_.size())), 18, 34);
   // Room for the value texts beside the longest bars on either side.
   const int textRoom = metrics.horizontalAdvance("-100.0%") + 8;
-  const int plotLeft = labelWidth + textRoom;
+  const int plotLeft = labelWidth + (decline > 0 ? textRoom : 4);
   const int plotWidth = std::max(40, width() - plotLeft - textRoom);
-  const double zeroX = plotLeft + plotWidth / 2.0;
-  const double scale = (plotWidth / 2.0) / extent;
+  const double scale = plotWidth / (decline + growth);
+  const double zeroX = plotLeft + decline * scale;
 
   painter.setPen(QColor("#9aa5b1"));
   painter.drawLine(QPointF(zeroX, 4), QPointF(zeroX, 8 + rowHeight * static_cast<double>(bars_.size())));

@@ -3,6 +3,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace forecast::pages {
@@ -40,10 +41,18 @@ class RatiosPage : public Page {
       grid->addWidget(expected, static_cast<int>(i) + 1, 2);
     }
     grid->setColumnStretch(0, 1);
-    Content()->addWidget(frame);
-    auto* comments = new QVBoxLayout;
-    MakeCommentList(report.comments, " Comments for Computations Appearing in Red Type", "List1", this, comments);
-    Content()->addLayout(comments);
+    // Two rows of three columns: kept together in a centred block so the eye can follow each row.
+    auto* block = new QWidget(this);
+    block->setMaximumWidth(look::kReadableWidth);
+    auto* blockLayout = new QVBoxLayout(block);
+    blockLayout->setContentsMargins(0, 0, 0, 0);
+    blockLayout->addWidget(frame);
+    MakeCommentList(report.comments, " Comments for Computations Appearing in Red Type", "List1", this, blockLayout);
+    auto* blockRow = new QHBoxLayout;
+    blockRow->addStretch(1);
+    blockRow->addWidget(block, 100);
+    blockRow->addStretch(1);
+    Content()->addLayout(blockRow);
     Content()->addStretch(1);
     auto* pageOf = MakeLabel("Page 3 of 3", "pageOf", this);
     pageOf->setAlignment(Qt::AlignRight);

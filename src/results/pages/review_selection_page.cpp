@@ -15,6 +15,7 @@ namespace {
 class ReviewSelectionPage : public Page {
  public:
   explicit ReviewSelectionPage(AppServices& app) : Page(app, "p7_30_4") {
+    Content()->addStretch(1);
     AddTitle(kReportTitle);
     AddParagraph("This analysis is used to describe the spatial allocation of your region's future employment and households.");
     AddParagraph("View your reports by selecting a Policy Run and Forecast Time Period, then click GO.");
@@ -41,7 +42,7 @@ class ReviewSelectionPage : public Page {
     Content()->addLayout(row);
     Content()->addSpacing(18);
     AddParagraph("We recommend you print your forecast reports to keep on file with your VORAN project.");
-    Content()->addStretch(1);
+    Content()->addStretch(2);
 
     UseButtons(true, true, true);
     GoButton()->setEnabled(false);

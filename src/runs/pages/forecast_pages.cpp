@@ -57,6 +57,7 @@ class LongRunWarningPage : public Page {
 class ForecastPage : public Page {
  public:
   explicit ForecastPage(AppServices& app) : Page(app, "P7_8") {
+    Content()->addStretch(1);
     AddTitle("Forecasting");
     AddParagraph("Press GO to forecast every period of the run. The check marks show the periods that are done.");
     auto* runLine = AddTitle(QString("Forecast run: %1").arg(QString::fromStdString(session().CurrentRunCode())));
@@ -72,8 +73,12 @@ class ForecastPage : public Page {
       auto* check = new QLabel(this);
       check->setObjectName(QString("Image1(%1)").arg(p - 1));
       check->setPixmap(mark);
-      check->setVisible(false);
       check->setFixedSize(32, 32);
+      // A hidden mark keeps its room, so the years do not shift as the periods finish.
+      QSizePolicy keep = check->sizePolicy();
+      keep.setRetainSizeWhenHidden(true);
+      check->setSizePolicy(keep);
+      check->setVisible(false);
       grid->addWidget(year, p - 1, 0);
       grid->addWidget(check, p - 1, 1);
       marks_.push_back(check);
@@ -83,7 +88,7 @@ class ForecastPage : public Page {
     row->addLayout(grid);
     row->addStretch(1);
     Content()->addLayout(row);
-    Content()->addStretch(1);
+    Content()->addStretch(2);
     UseButtons(true, true, true);
 
     runs::CopySettingsForModels(session());
