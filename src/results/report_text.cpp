@@ -10,7 +10,8 @@ namespace {
 
 std::string Row(const std::string& label, const std::string& value, const std::string& tail = "") {
   char text[256];
-  std::snprintf(text, sizeof text, "  %-52s %14s%s", label.c_str(), value.c_str(), tail.c_str());
+  // Values right-aligned under the widest column heading, "Computation From QEST".
+  std::snprintf(text, sizeof text, "  %-52s %21s%s", label.c_str(), value.c_str(), tail.c_str());
   return text;
 }
 
@@ -93,7 +94,7 @@ std::vector<std::string> ReportText(const SessionState& session, const CategoryC
   lines.push_back("Forecast Time Periods: " + page3.periodCaption);
   lines.push_back(Row("", "Computation from QEST", "   Expected Value Range"));
   for (size_t i = 0; i < 2; ++i) {
-    lines.push_back(Row(RatioRowLabels()[i], page3.ratios[i].text, Marked(page3.ratios[i], "   1.00 - 3.00")));
+    lines.push_back(Row(RatioRowLabels()[i], page3.ratios[i].text, Marked(page3.ratios[i], "       1.00 - 3.00")));
   }
   Comments(lines, " Comments for Computations Appearing in Red Type", page3.comments);
   return lines;

@@ -5,6 +5,8 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace forecast::pages {
 
 BusyNotice::BusyNotice(const QString& text, QWidget* parent) : QDialog(parent) {
@@ -17,7 +19,6 @@ BusyNotice::BusyNotice(const QString& text, QWidget* parent) : QDialog(parent) {
   text_->setStyleSheet("font-size: 13pt;");
   text_->setWordWrap(true);
   bar_ = new QProgressBar(this);
-  bar_->setFormat("Period %v of %m");
   bar_->setMinimumHeight(24);
   bar_->setStyleSheet("font-size: 11pt;");
   bar_->hide();
@@ -33,8 +34,10 @@ void BusyNotice::SetText(const QString& text) {
 
 void BusyNotice::SetProgress(int step, int steps) {
   bar_->setVisible(steps > 0);
-  bar_->setRange(0, steps);
-  bar_->setValue(step);
+  // The bar fills with the steps already done; its text names the step under way.
+  bar_->setRange(0, std::max(steps, 1));
+  bar_->setValue(std::max(step - 1, 0));
+  bar_->setFormat(QString("Period %1 of %2").arg(step).arg(steps));
   QApplication::processEvents();
 }
 

@@ -13,7 +13,7 @@ class BusyNotice : public QDialog {
  public:
   explicit BusyNotice(const QString& text, QWidget* parent = nullptr);
   void SetText(const QString& text);
-  // Shows "step of steps" on the bar; steps 0 hides the bar.
+  // Shows step `step` of `steps` under way (the bar full up to the step before); steps 0 hides the bar.
   void SetProgress(int step, int steps);
 
  private:

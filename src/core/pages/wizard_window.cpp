@@ -75,7 +75,7 @@ QString ApplicationStyleSheet() {
     QPushButton { font-size: 12pt; padding: 6px 16px; border: 1px solid #8a99ad; border-radius: 6px; background: white; }
     QPushButton:hover { background: #eef3fa; }
     QPushButton:disabled { color: #999; background: #f0f0f0; }
-    QPushButton#cmdContinue, QPushButton#cmdGO { background: #2b6cb0; color: white; border-color: #245a93; }
+    QPushButton#cmdContinue, QPushButton#cmdGO, QPushButton#cmdReturn, QPushButton#cmdOK { background: #2b6cb0; color: white; border-color: #245a93; }
     QPushButton#cmdContinue:disabled, QPushButton#cmdGO:disabled { background: #9fb6cf; }
     QRadioButton, QCheckBox { font-size: 13pt; spacing: 8px; }
     QRadioButton::indicator, QCheckBox::indicator { width: 18px; height: 18px; }
