@@ -63,14 +63,7 @@ QPushButton* ExplanationDialog::AddPrintButton() {
   return print;
 }
 
-QLabel* ExplanationDialog::AddParagraph(const QString& text) {
-  auto* label = new QLabel(text, this);
-  label->setObjectName("paragraph");
-  label->setWordWrap(true);
-  label->setAlignment(Qt::AlignCenter);
-  AddReadableLabel(content_, label);
-  return label;
-}
+QLabel* ExplanationDialog::AddParagraph(const QString& text) { return AddParagraphTo(content_, text, this); }
 
 QLabel* ExplanationDialog::AddLink(const QString& text, std::function<void()> onClick) {
   auto* label = NewLinkLabel(text, std::move(onClick), this);

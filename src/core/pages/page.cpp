@@ -123,12 +123,14 @@ QLabel* Page::AddTitle(const QString& text) {
   return label;
 }
 
-QLabel* Page::AddParagraph(const QString& text) {
-  auto* label = new QLabel(text, this);
+QLabel* Page::AddParagraph(const QString& text) { return AddParagraphTo(content_, text, this); }
+
+QLabel* AddParagraphTo(QVBoxLayout* content, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
   label->setObjectName("paragraph");
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignCenter);
-  AddReadableLabel(content_, label);
+  AddReadableLabel(content, label);
   return label;
 }
 

@@ -62,6 +62,8 @@ QLabel* NewLinkLabel(const QString& text, std::function<void()> onClick, QWidget
 // Adds a word-wrapped label to a column of content, centred and no wider than
 // look::kReadableWidth, so that running text stays easy to follow on a wide screen.
 void AddReadableLabel(QVBoxLayout* content, QLabel* label);
+// A centred paragraph of running text, added as a readable line.
+QLabel* AddParagraphTo(QVBoxLayout* content, const QString& text, QWidget* parent);
 
 // Colours, type and measures the pages share.
 namespace look {
