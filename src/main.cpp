@@ -68,14 +68,6 @@ int OpenWizard(int& argc, char** argv, const forecast::CommandLine& line) {
   return QApplication::exec();
 }
 
-// Nothing to show: the report is printed, not browsed.
-class NoPages : public forecast::Navigator {
- public:
-  void ShowPage(std::string_view) override {}
-  void ShowExitPage() override {}
-  void EndProgram() override {}
-};
-
 int PrintReport(int& argc, char** argv, const forecast::CommandLine& line) {
   // The PDF is drawn with the pages' widgets; without a display they are drawn offscreen.
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -106,7 +98,7 @@ int PrintReport(int& argc, char** argv, const forecast::CommandLine& line) {
   for (const std::string& text : forecast::results::ReportText(session, page1, page2, page3)) std::cout << text << '\n';
   std::cout.flush();
   if (!line.pdfFile.empty()) {
-    NoPages pages;
+    forecast::NoPages pages;
     forecast::platform::SystemClock clock;
     forecast::platform::QtProcessRunner processes(session.appFolder);
     forecast::AppServices app{session, messages, processes, clock, pages};

@@ -26,6 +26,14 @@ class Navigator {
   virtual void EndProgram() = 0;
 };
 
+// For work without pages (batch and report): nothing is shown.
+class NoPages : public Navigator {
+ public:
+  void ShowPage(std::string_view) override {}
+  void ShowExitPage() override {}
+  void EndProgram() override {}
+};
+
 // Everything a page reaches beyond itself; tests hand in fakes.
 struct AppServices {
   SessionState& session;

@@ -6,6 +6,7 @@
 #include "platform/database.h"
 #include "platform/text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -136,6 +137,18 @@ struct SessionState {
   std::string CurrentRunCode() const {
     return currentRunIndex >= 1 && currentRunIndex <= kMaxRuns ? runTypeCodes[static_cast<size_t>(currentRunIndex)]
                                                                : std::string();
+  }
+  // The number of forecast periods of a run, at most the ten a session holds; 0 for no run.
+  int PeriodCount(int run) const {
+    if (run < 1 || run > kMaxRuns) return 0;
+    return std::min<int>(runTypePeriodCounts[static_cast<size_t>(run)], kMaxPeriods);
+  }
+  // The index of the run with this code, 0 when the run table has none.
+  int RunIndex(const std::string& runCode) const {
+    for (int i = 1; i <= runTypeCount && i <= kMaxRuns; ++i) {
+      if (runTypeCodes[static_cast<size_t>(i)] == runCode) return i;
+    }
+    return 0;
   }
   std::int16_t ForecastYear(int run, int period) const {
     if (run < 1 || run > kMaxRuns || period < 1 || period > kMaxPeriods) return 0;

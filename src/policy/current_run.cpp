@@ -4,13 +4,6 @@
 
 namespace forecast::policy {
 
-int FindRun(const SessionState& session, const std::string& runCode) {
-  for (int i = 1; i <= session.runTypeCount && i <= kMaxRuns; ++i) {
-    if (session.runTypeCodes[static_cast<size_t>(i)] == runCode) return i;
-  }
-  return 0;
-}
-
 bool MakeRunCurrent(SessionState& session, int index, std::string* error) {
   if (!session.inputDatabase) {
     *error = "The input database is not open.";

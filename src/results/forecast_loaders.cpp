@@ -1,6 +1,6 @@
 #include "results/forecast_loaders.h"
 
-#include "platform/app_path.h"
+#include "inputs/data_file_catalogue.h"
 #include "platform/database.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
@@ -26,22 +26,20 @@ struct LoadFailure : std::runtime_error {
 };
 
 struct ForecastKind {
-  const char* filePrefix;  // per-period text forecast in VORAN_SYS\forecasting
+  inputs::PerPeriodFile file;  // the per-period text forecast
   const char* tableKind;   // "EMP" or "hh"
   int columns;
   const char* emptySlotPrefix;
   std::vector<std::string> trailingFields;
 };
 
-const ForecastKind kEmployment = {"empfcst", "EMP", 10, "EMP", {"TOT_EMP"}};
-const ForecastKind kHouseholds = {"drmfcst", "hh", 22, "hh",
+const ForecastKind kEmployment = {inputs::files::kPeriodEmpForecastText, "EMP", 10, "EMP", {"TOT_EMP"}};
+const ForecastKind kHouseholds = {inputs::files::kPeriodDrmForecastText, "hh", 22, "hh",
                                   {"Total_HHs", "Total_Popn", "TEPR", "GPQRS", "AHU", "Total_area", "Unusable", "Basic",
                                    "Commercial", "Residential", "Usable", "Streets", "Vacant"}};
 
 std::filesystem::path ForecastFile(const SessionState& session, const ForecastKind& kind, int year) {
-  const std::string yy = std::to_string(year).substr(2, 2);
-  return platform::ResolveAppPath(session.appFolder, std::string("\\VORAN_SYS\\forecasting\\") + kind.filePrefix + yy +
-                                                        session.CurrentRunCode() + ".TXT");
+  return inputs::PerPeriodPath(session.appFolder, kind.file, year, session.CurrentRunCode());
 }
 
 std::vector<std::string> FieldNames(const SessionState& session, const ForecastKind& kind) {
@@ -95,7 +93,7 @@ void LoadPeriod(Database& db, const std::string& table, const std::vector<std::s
 
 bool Load(const SessionState& session, const ForecastKind& kind, platform::MessageSink& messages) {
   const int run = session.currentRunIndex;
-  const int periods = run >= 1 && run <= kMaxRuns ? session.runTypePeriodCounts[static_cast<size_t>(run)] : 0;
+  const int periods = session.PeriodCount(run);
   try {
     auto db = Database::Open(ResultDatabasePath(session.appFolder, session.CurrentRunCode()));
     const std::vector<std::string> fields = FieldNames(session, kind);

@@ -36,15 +36,12 @@ void CategoryRows(std::vector<std::string>& lines, const std::string& heading, c
 }  // namespace
 
 bool ChooseReviewByCode(SessionState& session, const std::string& runCode, int period, platform::MessageSink& messages) {
-  int run = 0;
-  for (int i = 1; i <= session.runTypeCount && i <= kMaxRuns; ++i) {
-    if (session.runTypeCodes[static_cast<size_t>(i)] == runCode) run = i;
-  }
+  const int run = session.RunIndex(runCode);
   if (run == 0) {
     messages.Show("There is no run " + runCode + " in the run table.", "VORAN");
     return false;
   }
-  const int periods = session.runTypePeriodCounts[static_cast<size_t>(run)];
+  const int periods = session.PeriodCount(run);
   if (period < 1 || period > periods) {
     messages.Show("Run " + runCode + " has " + std::to_string(periods) + " forecast periods; there is no period " +
                       std::to_string(period) + ".",

@@ -146,7 +146,7 @@ void CreateResultTable(Database& db, const std::filesystem::path& appFolder, con
 bool BuildResultDatabase(const SessionState& session, platform::MessageSink& messages) {
   const std::string runCode = session.CurrentRunCode();
   const int run = session.currentRunIndex;
-  const int periods = run >= 1 && run <= kMaxRuns ? session.runTypePeriodCounts[static_cast<size_t>(run)] : 0;
+  const int periods = session.PeriodCount(run);
   const std::filesystem::path file = ResultDatabasePath(session.appFolder, runCode);
   std::error_code ec;
   std::filesystem::remove(file, ec);

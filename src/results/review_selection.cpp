@@ -20,7 +20,7 @@ std::vector<std::string> RunListEntries(const SessionState& session) {
 std::vector<std::string> SetPeriodLabels(SessionState& session, int run) {
   std::vector<std::string> labels;
   if (run < 1 || run > kMaxRuns) return labels;
-  const int periods = std::min<int>(session.runTypePeriodCounts[static_cast<size_t>(run)], kMaxPeriods);
+  const int periods = session.PeriodCount(run);
   for (int p = 1; p <= periods; ++p) {
     const std::string from = p == 1 ? session.regionSettings.currentDataYear : std::to_string(session.ForecastYear(run, p - 1));
     std::string label = from + "-" + std::to_string(session.ForecastYear(run, p));

@@ -22,14 +22,6 @@ namespace forecast::runs {
 
 namespace {
 
-// Nothing to show: the batch walks the steps itself.
-class NoPages : public Navigator {
- public:
-  void ShowPage(std::string_view) override {}
-  void ShowExitPage() override {}
-  void EndProgram() override {}
-};
-
 class StepClock {
  public:
   explicit StepClock(std::ostream& out) : out_(out), start_(Now()), step_(start_) {}
@@ -130,7 +122,7 @@ int RunBatchForecast(const CommandLine& line, std::ostream& out, platform::Messa
   clock.Done("start-up: region " + session.regionSettings.regionName);
 
   if (!line.runCode.empty()) {
-    const int index = policy::FindRun(session, line.runCode);
+    const int index = session.RunIndex(line.runCode);
     if (index == 0) {
       messages.Show("There is no run " + line.runCode + " in the run table.", "VORAN");
       return kBatchBadArguments;

@@ -15,11 +15,6 @@ using inputs::PerPeriodPath;
 
 namespace {
 
-int PeriodCount(const SessionState& session) {
-  const int run = session.currentRunIndex;
-  return run >= 1 && run <= kMaxRuns ? std::min<int>(session.runTypePeriodCounts[static_cast<size_t>(run)], kMaxPeriods) : 0;
-}
-
 bool Exists(const std::filesystem::path& file) {
   std::error_code ec;
   return std::filesystem::exists(file, ec);
@@ -32,7 +27,7 @@ FileCheckOutcome CopyToPeriods(const SessionState& session, const std::filesyste
   if (!platform::IsUsableFile(source)) return FileCheckOutcome::ReadError;
   const std::filesystem::path& app = session.appFolder;
   if (!platform::CopyFileReplacing(source, FilePath(app, working))) return FileCheckOutcome::NotFound;
-  for (int p = 1; p <= PeriodCount(session); ++p) {
+  for (int p = 1; p <= session.PeriodCount(session.currentRunIndex); ++p) {
     const auto target = PerPeriodPath(app, perPeriod, session.ForecastYear(session.currentRunIndex, p), session.CurrentRunCode());
     if (!platform::CopyFileReplacing(source, target)) return FileCheckOutcome::NotFound;
   }
@@ -59,7 +54,7 @@ FileCheckOutcome CopyPeriodImpedances(const SessionState& session) {
   const std::string run = session.CurrentRunCode();
   const auto original = FilePath(app, files::kOriginalImpedance);
   std::filesystem::path last;  // the source of the last period that had its own file
-  for (int p = 1; p <= PeriodCount(session); ++p) {
+  for (int p = 1; p <= session.PeriodCount(session.currentRunIndex); ++p) {
     const int year = session.ForecastYear(session.currentRunIndex, p);
     const auto own = PerPeriodPath(app, files::kPeriodImpedance, year, run);
     std::filesystem::path source;

@@ -153,17 +153,12 @@ class PeriodRunner {
 
 }  // namespace
 
-int RunPeriodCount(const SessionState& session) {
-  const int run = session.currentRunIndex;
-  if (run < 1 || run > kMaxRuns) return 0;
-  return std::min<int>(session.runTypePeriodCounts[static_cast<size_t>(run)], kMaxPeriods);
-}
+int RunPeriodCount(const SessionState& session) { return session.PeriodCount(session.currentRunIndex); }
 
 bool WriteAllCards(AppServices& app) {
   inputs::CardContext context{app.session, app.messages, app.clock};
   const int run = app.session.currentRunIndex;
-  const int periods = run >= 1 && run <= kMaxRuns ? app.session.runTypePeriodCounts[static_cast<size_t>(run)] : 0;
-  for (int p = 1; p <= periods && p <= kMaxPeriods; ++p) {
+  for (int p = 1; p <= app.session.PeriodCount(run); ++p) {
     const int year = app.session.ForecastYear(run, p);
     if (!inputs::WriteEmpalCard(context, year, p) || !inputs::WriteDramCard(context, year, p)) return false;
   }

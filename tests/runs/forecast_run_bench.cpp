@@ -23,13 +23,6 @@ namespace {
 
 using namespace forecast;
 
-class NoPages : public Navigator {
- public:
-  void ShowPage(std::string_view) override {}
-  void ShowExitPage() override {}
-  void EndProgram() override {}
-};
-
 double Seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
 int Argument(int argc, char** argv, int index, int otherwise) {
